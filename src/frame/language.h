@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+namespace mk {
+
+// One text in the six languages, in the order D, E, S, F, NL, I.
+using LangTexts = std::array<QStringView, 6>;
+
+inline constexpr std::array<QStringView, 6> kLanguageCodes{
+    {u"D", u"E", u"S", u"F", u"NL", u"I"}};
+
+// The index of a language code; none for any code outside the six.
+inline std::optional<std::size_t> languageIndex(QStringView code)
+{
+    for (std::size_t i = 0; i < kLanguageCodes.size(); ++i) {
+        if (kLanguageCodes[i] == code)
+            return i;
+    }
+    return std::nullopt;
+}
+
+} // namespace mk

@@ -1,0 +1,146 @@
+#include "picturewidgets.h"
+
+#include "pictures.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace mk {
+
+namespace {
+
+constexpr char kHandCursor[] = "Hand1.ico";
+constexpr char kPressingHandCursor[] = "Hand3.ico";
+
+QSize devicePixels(const QWidget *w)
+{
+    return w->size() * w->devicePixelRatioF();
+}
+
+} // namespace
+
+bool PictureSlot::set(const QString &file, QWidget *owner)
+{
+    const auto pixmap = loadPicture(file, devicePixels(owner));
+    if (!pixmap)
+        return false;
+    m_file = file;
+    m_pixmap = *pixmap;
+    m_pixmap.setDevicePixelRatio(owner->devicePixelRatioF());
+    owner->update();
+    return true;
+}
+
+void PictureSlot::clear(QWidget *owner)
+{
+    m_file.clear();
+    m_pixmap = QPixmap();
+    owner->update();
+}
+
+void PictureSlot::paint(QWidget *owner) const
+{
+    if (m_pixmap.isNull())
+        return;
+    QPainter p(owner);
+    if (m_pixmap.deviceIndependentSize().toSize() == owner->size()) {
+        p.drawPixmap(0, 0, m_pixmap);
+    } else {
+        // The control was resized after the picture was set.
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(owner->rect(), m_pixmap);
+    }
+}
+
+bool PictureSlot::setCursor(const QString &file, QWidget *owner)
+{
+    const auto cursor = loadCursor(file);
+    if (!cursor)
+        return false;
+    m_cursorFile = file;
+    owner->setCursor(*cursor);
+    return true;
+}
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    m_slot.paint(this);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    QWidget::mouseMoveEvent(event);
+}
+
+PictureKey::PictureKey(QWidget *parent, Feedback feedback)
+    : QAbstractButton(parent), m_feedback(feedback)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+}
+
+PictureKey::PictureKey(QWidget *parent, const QString &normal, const QString &pressed, Feedback feedback)
+    : PictureKey(parent, feedback)
+{
+    setPictures(normal, pressed);
+}
+
+void PictureKey::setPictures(const QString &normal, const QString &pressed)
+{
+    m_normal = normal;
+    m_pressed = pressed;
+}
+
+QSize PictureKey::sizeHint() const
+{
+    return size();
+}
+
+bool PictureKey::changesPicture() const
+{
+    return (m_feedback == Feedback::PictureAndCursor || m_feedback == Feedback::PictureOnly)
+        && !m_pressed.isEmpty();
+}
+
+bool PictureKey::changesCursor() const
+{
+    return m_feedback == Feedback::PictureAndCursor || m_feedback == Feedback::CursorOnly;
+}
+
+void PictureKey::paintEvent(QPaintEvent *)
+{
+    m_slot.paint(this);
+}
+
+void PictureKey::mousePressEvent(QMouseEvent *event)
+{
+    if (changesPicture())
+        setPicture(m_pressed);
+    if (changesCursor())
+        setCursorFile(QLatin1String(kPressingHandCursor));
+    QAbstractButton::mousePressEvent(event);
+}
+
+void PictureKey::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (changesPicture())
+        setPicture(m_normal);
+    if (changesCursor())
+        setCursorFile(QLatin1String(kHandCursor));
+    // The click action runs in here, after the feedback, so a picture it sets stays.
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void PictureKey::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+} // namespace mk

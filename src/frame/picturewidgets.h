@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace mk {
+
+// What a picture control shows: the file name and its decoded pixels.
+class PictureSlot
+{
+public:
+    const QString &file() const { return m_file; }
+    bool set(const QString &file, QWidget *owner);
+    void clear(QWidget *owner);
+    void paint(QWidget *owner) const;
+
+    const QString &cursorFile() const { return m_cursorFile; }
+    bool setCursor(const QString &file, QWidget *owner);
+
+private:
+    QString m_file;
+    QPixmap m_pixmap;
+    QString m_cursorFile;
+};
+
+// A picture control: shows one picture from BTN, reports mouse moves.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ picture)
+    Q_PROPERTY(QString cursorFile READ cursorFile)
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    QString picture() const { return m_slot.file(); }
+    // A file that cannot be loaded leaves the picture as it was.
+    bool setPicture(const QString &file) { return m_slot.set(file, this); }
+    void clearPicture() { m_slot.clear(this); }
+
+    QString cursorFile() const { return m_slot.cursorFile(); }
+    bool setCursorFile(const QString &file) { return m_slot.setCursor(file, this); }
+
+signals:
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    PictureSlot m_slot;
+};
+
+// A picture key: press shows the pressed picture and the pressing hand,
+// release the normal picture and the pointing hand, and the click follows
+// the release. Any mouse button gives the feedback; only the left one clicks.
+class PictureKey : public QAbstractButton
+{
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ picture)
+    Q_PROPERTY(QString cursorFile READ cursorFile)
+
+public:
+    enum class Feedback { PictureAndCursor, PictureOnly, CursorOnly, None };
+
+    explicit PictureKey(QWidget *parent = nullptr, Feedback feedback = Feedback::PictureAndCursor);
+    PictureKey(QWidget *parent, const QString &normal, const QString &pressed,
+               Feedback feedback = Feedback::PictureAndCursor);
+
+    void setPictures(const QString &normal, const QString &pressed);
+    const QString &normalPicture() const { return m_normal; }
+    const QString &pressedPicture() const { return m_pressed; }
+
+    QString picture() const { return m_slot.file(); }
+    bool setPicture(const QString &file) { return m_slot.set(file, this); }
+    // Shows the normal picture.
+    bool showNormal() { return setPicture(m_normal); }
+
+    QString cursorFile() const { return m_slot.cursorFile(); }
+    bool setCursorFile(const QString &file) { return m_slot.setCursor(file, this); }
+
+    QSize sizeHint() const override;
+
+signals:
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    bool changesPicture() const;
+    bool changesCursor() const;
+
+    PictureSlot m_slot;
+    QString m_normal;
+    QString m_pressed;
+    Feedback m_feedback;
+};
+
+} // namespace mk

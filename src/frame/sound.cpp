@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLoggingCategory>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -24,7 +26,8 @@ class EffectPlayer final : public SoundBackend
 public:
     void play(const QString &path) override
     {
-        if (!QFileInfo(path).isFile())
+        // No file or no loudspeaker: silence, without asking the platform to try.
+        if (!QFileInfo(path).isFile() || QMediaDevices::defaultAudioOutput().isNull())
             return;
         QSoundEffect *&effect = m_effects[path];
         if (!effect) {

@@ -1,0 +1,566 @@
+#include "testsupport.h"
+
+#include "frame/appstate.h"
+#include "frame/picturewidgets.h"
+#include "frame/screenkit.h"
+#include "frame/settings.h"
+#include "frame/sound.h"
+#include "frame/window.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDesktopServices>
+#include <QDir>
+#include <QScreen>
+#include <QTest>
+#include <QUrl>
+
+Q_DECLARE_METATYPE(mk::Settings)
+
+using namespace mk;
+using namespace mk::test;
+
+namespace {
+
+QByteArray fileOf(std::initializer_list<const char *> lines)
+{
+    QByteArray out;
+    for (const char *line : lines)
+        out += QByteArray(line) + "\r\n";
+    return out;
+}
+
+const QByteArray kGoodFile = fileOf({"\"Some header\"", "\"[MalSymbol$]\"", "\".\"", "\"[Sprache]\"", "\"NL\"",
+                                     "\"[Mal_Reihe]\"", "10", "\"[Audio]\"", "1", "\"[Farbe]\"", "3"});
+
+Settings settings(const char *sign, const char *lang, qint16 row, qint16 audio, qint16 colour)
+{
+    return Settings{QString::fromLatin1(sign), QString::fromLatin1(lang), row, audio, colour};
+}
+
+// Catches the messages of the sound log category.
+QStringList *g_soundLog = nullptr;
+QtMessageHandler g_previousHandler = nullptr;
+
+void soundLogHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (g_soundLog && context.category && qstrcmp(context.category, "malkobold.sound") == 0 && type == QtDebugMsg) {
+        g_soundLog->append(message);
+        return;
+    }
+    g_previousHandler(type, context, message);
+}
+
+class PictureKeyHost : public QWidget
+{
+public:
+    PictureKeyHost()
+    {
+        resize(200, 200);
+        key = new PictureKey(this, QStringLiteral("START_X.jpg"), QStringLiteral("START_X_G.jpg"));
+        key->setGeometry(10, 10, 81, 57);
+        key->showNormal();
+    }
+    PictureKey *key;
+};
+
+} // namespace
+
+class TestFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settingsFileBytes();
+    void settingsRoundTrip_data();
+    void settingsRoundTrip();
+    void settingsReading_data();
+    void settingsReading();
+    void settingsMissingFile();
+    void settingsHugeFileIsCutShort();
+    void settingsSaveReplacesWholeFile();
+    void settingsSaveFailsCalmly();
+    void changeSettingsKeepsChangeWhenWriteFails();
+
+    void directoriesFromWorkingDir();
+
+    void centeredPosition_data();
+    void centeredPosition();
+    void centerFormOnPrimaryScreen();
+    void thickBorderOnce();
+    void browserGetsAddressWithWaitCursor();
+
+    void soundOffReachesNothing();
+    void soundLogsFullPath();
+    void defaultPlayerIsCalmWithMissingFiles();
+    void earToggle();
+
+    void keyPressAndRelease();
+    void keyAnyButtonGivesFeedbackOnlyLeftClicks();
+    void keyVariants();
+    void keyClickPictureStays();
+    void keyMissingPictureKeepsPrevious();
+    void keyDisabledGetsNothing();
+
+    void textHelpers();
+};
+
+void TestFrame::settingsFileBytes()
+{
+    QCOMPARE(SettingsFile::format(settings(".", "NL", 10, 1, 3)).mid(SettingsFile::format({}).indexOf("\r\n") + 2),
+             QByteArray("\"[MalSymbol$]\"\r\n\".\"\r\n\"[Sprache]\"\r\n\"NL\"\r\n\"[Mal_Reihe]\"\r\n10\r\n"
+                        "\"[Audio]\"\r\n1\r\n\"[Farbe]\"\r\n3\r\n"));
+    const QList<QByteArray> lines = SettingsFile::format(settings("x", "D", 1, 0, -1)).split('\n');
+    QCOMPARE(lines.size(), 12); // eleven lines and nothing after the last CR LF
+    QVERIFY(lines.last().isEmpty());
+    const QByteArray header = lines.first();
+    QVERIFY(header.startsWith('"') && header.endsWith("\"\r"));
+    QCOMPARE(header.count('"'), 2);
+    QCOMPARE(lines[10], QByteArray("-1\r"));
+}
+
+void TestFrame::settingsRoundTrip_data()
+{
+    QTest::addColumn<Settings>("values");
+    QTest::newRow("defaults") << settings("x", "D", 1, 0, 0);
+    QTest::newRow("dutch dot") << settings(".", "NL", 10, 1, 3);
+    QTest::newRow("negative colour") << settings("*", "I", 7, 0, -1);
+    QTest::newRow("edited values") << settings("+", "X", 99, 5, 32767);
+    QTest::newRow("latin-1 text") << Settings{QStringLiteral("ä"), QStringLiteral("Ñ"), -32768, 2, 0};
+}
+
+void TestFrame::settingsRoundTrip()
+{
+    QFETCH(Settings, values);
+    WorkDir dir;
+    QVERIFY(SettingsFile::save(app().dirs.iniDir, values));
+    const QByteArray written = dir.readIni();
+    Settings back;
+    QVERIFY(SettingsFile::load(app().dirs.iniDir, back));
+    QCOMPARE(back, values);
+    // Written back unchanged, byte for byte.
+    QVERIFY(SettingsFile::save(app().dirs.iniDir, back));
+    QCOMPARE(dir.readIni(), written);
+}
+
+void TestFrame::settingsReading_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint16>("audioBefore");
+    QTest::addColumn<Settings>("expected");
+    QTest::addColumn<bool>("complete");
+
+    const Settings defaultsAudio0 = settings("x", "D", 1, 0, 0);
+    QTest::newRow("good file") << kGoodFile << qint16(0) << settings(".", "NL", 10, 1, 3) << true;
+    QTest::newRow("empty") << QByteArray() << qint16(0) << defaultsAudio0 << false;
+    QTest::newRow("ten lines keep audio") << kGoodFile.left(kGoodFile.lastIndexOf("3\r\n")) << qint16(0)
+                                          << settings("x", "D", 1, 1, 0) << false;
+    QTest::newRow("row too large for 16 bits")
+        << fileOf({"\"h\"", "\"l\"", "\"*\"", "\"l\"", "\"E\"", "\"l\"", "40000", "\"l\"", "1", "\"l\"", "2"})
+        << qint16(0) << defaultsAudio0 << false;
+    QTest::newRow("row not a number")
+        << fileOf({"\"h\"", "\"l\"", "\"*\"", "\"l\"", "\"E\"", "\"l\"", "zehn", "\"l\"", "1", "\"l\"", "2"})
+        << qint16(0) << defaultsAudio0 << false;
+    QTest::newRow("colour broken keeps audio read before")
+        << fileOf({"\"h\"", "\"l\"", "\"*\"", "\"l\"", "\"E\"", "\"l\"", "4", "\"l\"", "1", "\"l\"", "1.5"})
+        << qint16(0) << settings("x", "D", 1, 1, 0) << false;
+    QTest::newRow("error before audio keeps the value it had")
+        << fileOf({"\"h\"", "\"l\"", "\"*\""}) << qint16(7) << settings("x", "D", 1, 7, 0) << false;
+    QTest::newRow("other labels, values on their lines")
+        << fileOf({"\"anything\"", "\"foo\"", "\"*\"", "bar", "\"F\"", "\"\"", "3", "\"?\"", "0", "\"x\"", "2"})
+        << qint16(0) << settings("*", "F", 3, 0, 2) << true;
+    QTest::newRow("lines after the eleventh are not read")
+        << kGoodFile + "\"more\"\r\n\x01\x02garbage" << qint16(0) << settings(".", "NL", 10, 1, 3) << true;
+    QTest::newRow("no line end after the last value") << kGoodFile.chopped(2) << qint16(0)
+                                                     << settings(".", "NL", 10, 1, 3) << true;
+    QTest::newRow("bare line feeds and leading blanks")
+        << QByteArray("\"h\"\n\"l\"\n   \"x\"\n\"l\"\n  E\n\"l\"\n  -4\n\"l\"\n0\n\"l\"\n1\n") << qint16(0)
+        << settings("x", "E", -4, 0, 1) << true;
+    QTest::newRow("comma inside quotes belongs to the text")
+        << QByteArray("\"a, b\"\r\n\"l\"\r\n\"x,y\"\r\n\"l\"\r\n\"D\"\r\n\"l\"\r\n2\r\n\"l\"\r\n0\r\n\"l\"\r\n0\r\n")
+        << qint16(0) << settings("x,y", "D", 2, 0, 0) << true;
+    QTest::newRow("commas split a line into fields")
+        << QByteArray("\"h\",\"l\",\"x\"\r\n\"l\",\"I\",\"l\",5,\"l\",1,\"l\",0\r\n") << qint16(0)
+        << settings("x", "I", 5, 1, 0) << true;
+    QTest::newRow("no closing quote") << QByteArray("\"header without end\r\n\"l\"\r\n\"x\"\r\n") << qint16(0)
+                                      << defaultsAudio0 << false;
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += char((i * 37) & 0xff);
+    QTest::newRow("binary") << binary << qint16(0) << defaultsAudio0 << false;
+}
+
+void TestFrame::settingsReading()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint16, audioBefore);
+    QFETCH(Settings, expected);
+    QFETCH(bool, complete);
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    Settings s{QStringLiteral("*"), QStringLiteral("S"), 9, audioBefore, 2};
+    QCOMPARE(SettingsFile::read(buffer, s), complete);
+    QCOMPARE(s, expected);
+}
+
+void TestFrame::settingsMissingFile()
+{
+    WorkDir dir;
+    app().settings.audioStatus = 0;
+    loadSettings();
+    QCOMPARE(app().settings, settings("x", "D", 1, 0, 0));
+    QVERIFY(!dir.iniExists());
+
+    WorkDir noDta(WorkDir::Content::NoDta);
+    app().settings.audioStatus = 0;
+    loadSettings();
+    QCOMPARE(app().settings, settings("x", "D", 1, 0, 0));
+}
+
+void TestFrame::settingsHugeFileIsCutShort()
+{
+    // A settings file of 64 MiB on one line: read only as far as a value can reach.
+    WorkDir dir;
+    {
+        QFile f(dir.iniPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray block(1 << 20, 'a');
+        for (int i = 0; i < 64; ++i)
+            f.write(block);
+    }
+    Settings s;
+    QVERIFY(!SettingsFile::load(app().dirs.iniDir, s));
+    QCOMPARE(s, settings("x", "D", 1, 0, 0));
+}
+
+void TestFrame::settingsSaveReplacesWholeFile()
+{
+    WorkDir dir;
+    dir.writeIni(kGoodFile + QByteArray(5000, 'z'));
+    QVERIFY(SettingsFile::save(app().dirs.iniDir, settings("x", "D", 1, 0, 0)));
+    QCOMPARE(dir.readIni(), SettingsFile::format(settings("x", "D", 1, 0, 0)));
+    // Nothing but the file is left behind in DTA/.
+    const QStringList leftovers = QDir(dir.path() + QStringLiteral("/DTA")).entryList({QStringLiteral("1x1*")}, QDir::Files | QDir::Hidden);
+    QCOMPARE(leftovers, QStringList{QStringLiteral("1x1.ini")});
+}
+
+void TestFrame::settingsSaveFailsCalmly()
+{
+    // A folder where the file should be cannot be replaced, not even by root.
+    WorkDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("DTA/1x1.ini")));
+    QVERIFY(!SettingsFile::save(app().dirs.iniDir, settings("x", "D", 1, 0, 0)));
+    QVERIFY(QFileInfo(dir.iniPath()).isDir());
+    WorkDir noDta(WorkDir::Content::NoDta);
+    QVERIFY(!SettingsFile::save(app().dirs.iniDir, settings("x", "D", 1, 0, 0)));
+}
+
+void TestFrame::changeSettingsKeepsChangeWhenWriteFails()
+{
+    WorkDir dir(WorkDir::Content::NoDta);
+    app().settings = settings("x", "D", 1, 0, 0);
+    QVERIFY(!changeSettings([](Settings &s) { s.sprache = QStringLiteral("F"); }));
+    QCOMPARE(app().settings.sprache, QStringLiteral("F"));
+
+    WorkDir good;
+    app().settings = settings("x", "D", 1, 0, 0);
+    QVERIFY(changeSettings([](Settings &s) { s.farbe = 2; }));
+    QCOMPARE(settingsOf(good.readIni()), settings("x", "D", 1, 0, 2));
+}
+
+void TestFrame::directoriesFromWorkingDir()
+{
+    const Directories d = directoriesFor(QStringLiteral("/home/kid/1x1"));
+    QCOMPARE(d.appDir, QStringLiteral("/home/kid/1x1/"));
+    QCOMPARE(d.btnDir, QStringLiteral("/home/kid/1x1/BTN/"));
+    QCOMPARE(d.dtaDir, QStringLiteral("/home/kid/1x1/DTA/"));
+    QCOMPARE(d.iniDir, QStringLiteral("/home/kid/1x1/DTA/"));
+    QCOMPARE(directoriesFor(QStringLiteral("/")).appDir, QStringLiteral("/"));
+    QCOMPARE(SettingsFile::path(QStringLiteral("/x/DTA")), QStringLiteral("/x/DTA/1x1.ini"));
+    QCOMPARE(SettingsFile::path(QStringLiteral("/x/DTA/")), QStringLiteral("/x/DTA/1x1.ini"));
+}
+
+void TestFrame::centeredPosition_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QSizeF>("window");
+    QTest::addColumn<QPointF>("expected");
+    const QSizeF half(8000, 6000);
+    QTest::newRow("4 centre, half size") << 4 << half << QPointF(4000, 3000);
+    QTest::newRow("0 left edge") << 0 << half << QPointF(0, 3000);
+    QTest::newRow("1 right edge") << 1 << half << QPointF(8000, 3000);
+    QTest::newRow("2 top edge") << 2 << half << QPointF(4000, 0);
+    QTest::newRow("3 bottom edge") << 3 << half << QPointF(4000, 6000);
+    QTest::newRow("4 odd sizes keep halves") << 4 << QSizeF(12301, 9585) << QPointF(1849.5, 1207.5);
+    QTest::newRow("4 wider than the screen") << 4 << QSizeF(20000, 6000) << QPointF(-2000, 3000);
+}
+
+void TestFrame::centeredPosition()
+{
+    QFETCH(int, mode);
+    QFETCH(QSizeF, window);
+    QFETCH(QPointF, expected);
+    const auto pos = mk::centeredPosition(QSizeF(16000, 12000), window, mode);
+    QVERIFY(pos.has_value());
+    QCOMPARE(*pos, expected);
+    QVERIFY(!mk::centeredPosition(QSizeF(16000, 12000), window, 7).has_value());
+    QVERIFY(!mk::centeredPosition(QSizeF(16000, 12000), window, -1).has_value());
+}
+
+void TestFrame::centerFormOnPrimaryScreen()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QWidget w;
+    w.resize(screen.width() / 2, screen.height() / 2);
+    centerForm(&w, 4);
+    QCOMPARE(w.pos(), screen.topLeft() + QPoint(screen.width() / 4, screen.height() / 4));
+    w.move(5, 6);
+    centerForm(&w, 7);
+    QCOMPARE(w.pos(), QPoint(5, 6));
+    centerForm(&w, 2);
+    QCOMPARE(w.pos().y(), screen.top());
+}
+
+void TestFrame::thickBorderOnce()
+{
+    QWidget w;
+    w.resize(100, 80);
+    auto *child = new QWidget(&w);
+    setThickBorder(&w);
+    setThickBorder(&w);
+    const auto edges = w.findChildren<QWidget *>(QStringLiteral("clientEdge"));
+    QCOMPARE(edges.size(), 1);
+    QCOMPARE(edges.first()->geometry(), w.rect());
+    // It lies over the controls but lets the mouse through.
+    QVERIFY(edges.first()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QVERIFY(w.children().indexOf(edges.first()) > w.children().indexOf(child));
+}
+
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+    QList<bool> waitCursor;
+public slots:
+    void open(const QUrl &url)
+    {
+        urls << url;
+        waitCursor << (QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
+    }
+};
+
+void TestFrame::browserGetsAddressWithWaitCursor()
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    QWidget w;
+    openInBrowser(&w, QStringLiteral("https://malkobold.example.org/links"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://malkobold.example.org/links"))});
+    QCOMPARE(catcher.waitCursor, QList<bool>{true});
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestFrame::soundOffReachesNothing()
+{
+    WorkDir dir;
+    QStringList log;
+    g_soundLog = &log;
+    g_previousHandler = qInstallMessageHandler(soundLogHandler);
+    {
+        SoundRecorder sounds;
+        app().settings.audioStatus = 1;
+        for (const char *name : {"sDrop1.wav", "sBang.wav", "sGitarre", "missing.wav"})
+            playSoundFile(QString::fromLatin1(name));
+        QVERIFY(sounds.names().isEmpty());
+        app().settings.audioStatus = 5; // any value but 1 means on
+        playSoundFile(QStringLiteral("sDrop1.wav"));
+        QCOMPARE(sounds.names(), QStringList{QStringLiteral("sDrop1.wav")});
+    }
+    qInstallMessageHandler(g_previousHandler);
+    g_soundLog = nullptr;
+    QCOMPARE(log, QStringList{app().dirs.dtaDir + QStringLiteral("sDrop1.wav")});
+}
+
+void TestFrame::soundLogsFullPath()
+{
+    WorkDir dir;
+    QStringList log;
+    g_soundLog = &log;
+    g_previousHandler = qInstallMessageHandler(soundLogHandler);
+    {
+        SoundRecorder sounds;
+        playSoundFile(QStringLiteral("sGitarre"));
+        playSoundFile(QStringLiteral("sBang.wav"));
+    }
+    qInstallMessageHandler(g_previousHandler);
+    g_soundLog = nullptr;
+    QCOMPARE(log, (QStringList{dir.path() + QStringLiteral("/DTA/sGitarre"), dir.path() + QStringLiteral("/DTA/sBang.wav")}));
+}
+
+void TestFrame::defaultPlayerIsCalmWithMissingFiles()
+{
+    // The real player: files that are missing or no sound at all are silent,
+    // a machine without audio is silent, and nothing waits.
+    WorkDir dir;
+    QFile junk(dir.path() + QStringLiteral("/DTA/junk.wav"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a wave file");
+    junk.close();
+    for (const char *name : {"missing.wav", "junk.wav", "sDrop1.wav", "sBang.wav", "sGitarre", "sDrop1.wav"})
+        playSoundFile(QString::fromLatin1(name));
+    QTest::qWait(50);
+}
+
+void TestFrame::earToggle()
+{
+    WorkDir dir;
+    SoundRecorder sounds;
+    QWidget host;
+    auto *ear = new PictureKey(&host, PictureKey::Feedback::CursorOnly);
+    ear->resize(81, 57);
+    app().settings = settings("x", "D", 1, 5, 0); // an edited file: 5 means on
+    toggleSound(ear);
+    QCOMPARE(app().settings.audioStatus, qint16(1));
+    QCOMPARE(picture(ear), QStringLiteral("OhrX_gedrückt.jpg"));
+    QCOMPARE(settingsOf(dir.readIni()).audioStatus, qint16(1));
+    QVERIFY(sounds.names().isEmpty());
+    toggleSound(ear);
+    QCOMPARE(app().settings.audioStatus, qint16(0));
+    QCOMPARE(picture(ear), QStringLiteral("OhrN_gedrückt.jpg"));
+    QCOMPARE(settingsOf(dir.readIni()).audioStatus, qint16(0));
+    QCOMPARE(sounds.names(), QStringList{QStringLiteral("sBang.wav")});
+}
+
+void TestFrame::keyPressAndRelease()
+{
+    WorkDir dir;
+    PictureKeyHost host;
+    QCOMPARE(picture(host.key), QStringLiteral("START_X.jpg"));
+    QCOMPARE(cursorFile(host.key), QString());
+    press(host.key);
+    QCOMPARE(picture(host.key), QStringLiteral("START_X_G.jpg"));
+    QCOMPARE(cursorFile(host.key), QStringLiteral("Hand3.ico"));
+    QCOMPARE(host.key->cursor().shape(), Qt::BitmapCursor);
+    release(host.key);
+    QCOMPARE(picture(host.key), QStringLiteral("START_X.jpg"));
+    QCOMPARE(cursorFile(host.key), QStringLiteral("Hand1.ico"));
+}
+
+void TestFrame::keyAnyButtonGivesFeedbackOnlyLeftClicks()
+{
+    WorkDir dir;
+    PictureKeyHost host;
+    int clicks = 0;
+    connect(host.key, &PictureKey::clicked, this, [&clicks] { ++clicks; });
+    press(host.key, Qt::RightButton);
+    QCOMPARE(picture(host.key), QStringLiteral("START_X_G.jpg"));
+    QCOMPARE(cursorFile(host.key), QStringLiteral("Hand3.ico"));
+    release(host.key, Qt::RightButton);
+    QCOMPARE(picture(host.key), QStringLiteral("START_X.jpg"));
+    QCOMPARE(clicks, 0);
+    click(host.key);
+    QCOMPARE(clicks, 1);
+}
+
+void TestFrame::keyVariants()
+{
+    WorkDir dir;
+    QWidget host;
+    PictureKey web(&host, QStringLiteral("Web_normal.jpg"), QStringLiteral("Web_gedrückt.jpg"), PictureKey::Feedback::PictureOnly);
+    web.setGeometry(0, 0, 49, 49);
+    web.showNormal();
+    press(&web);
+    QCOMPARE(picture(&web), QStringLiteral("Web_gedrückt.jpg"));
+    release(&web);
+    QCOMPARE(picture(&web), QStringLiteral("Web_normal.jpg"));
+    QCOMPARE(cursorFile(&web), QString());
+
+    PictureKey language(&host, PictureKey::Feedback::CursorOnly);
+    language.setGeometry(0, 0, 49, 49);
+    language.setPicture(QStringLiteral("DE_normal.jpg"));
+    press(&language);
+    QCOMPARE(picture(&language), QStringLiteral("DE_normal.jpg"));
+    QCOMPARE(cursorFile(&language), QStringLiteral("Hand3.ico"));
+    release(&language);
+    QCOMPARE(cursorFile(&language), QStringLiteral("Hand1.ico"));
+
+    PictureKey brush(&host, QStringLiteral("Pinsel_rot.jpg"), QString(), PictureKey::Feedback::None);
+    brush.setGeometry(0, 0, 49, 49);
+    brush.showNormal();
+    press(&brush);
+    release(&brush);
+    QCOMPARE(picture(&brush), QStringLiteral("Pinsel_rot.jpg"));
+    QCOMPARE(cursorFile(&brush), QString());
+}
+
+void TestFrame::keyClickPictureStays()
+{
+    WorkDir dir;
+    PictureKeyHost host;
+    connect(host.key, &PictureKey::clicked, this, [&host] { host.key->setPicture(QStringLiteral("HelpPage_Leave.jpg")); });
+    click(host.key);
+    QCOMPARE(picture(host.key), QStringLiteral("HelpPage_Leave.jpg"));
+}
+
+void TestFrame::keyMissingPictureKeepsPrevious()
+{
+    WorkDir dir;
+    PictureKeyHost host;
+    host.key->setPictures(QStringLiteral("START_X.jpg"), QStringLiteral("no such picture.jpg"));
+    press(host.key);
+    QCOMPARE(picture(host.key), QStringLiteral("START_X.jpg"));
+    release(host.key);
+    QVERIFY(!host.key->setPicture(QStringLiteral("gone.jpg")));
+    QCOMPARE(picture(host.key), QStringLiteral("START_X.jpg"));
+
+    // No BTN/ at all: nothing loads, nothing breaks.
+    WorkDir bare(WorkDir::Content::NoBtn);
+    PictureKeyHost empty;
+    QCOMPARE(picture(empty.key), QString());
+    press(empty.key);
+    release(empty.key);
+    QCOMPARE(picture(empty.key), QString());
+    QCOMPARE(cursorFile(empty.key), QString());
+}
+
+void TestFrame::keyDisabledGetsNothing()
+{
+    WorkDir dir;
+    PictureKeyHost host;
+    host.show();
+    int clicks = 0;
+    connect(host.key, &PictureKey::clicked, this, [&clicks] { ++clicks; });
+    host.key->setEnabled(false);
+    press(host.key);
+    QCOMPARE(picture(host.key), QStringLiteral("START_X.jpg"));
+    QCOMPARE(cursorFile(host.key), QString());
+    release(host.key);
+    click(host.key);
+    QCOMPARE(clicks, 0);
+}
+
+void TestFrame::textHelpers()
+{
+    QCOMPARE(padded(3), QStringLiteral(" 3"));
+    QCOMPARE(padded(100), QStringLiteral(" 100"));
+    QCOMPARE(padded(-4), QStringLiteral("-4"));
+    QCOMPARE(plain(12), QStringLiteral("12"));
+    QCOMPARE(signPicture(QStringLiteral("x")), QStringLiteral("Fläche_malX.jpg"));
+    QCOMPARE(signPicture(QStringLiteral("*")), QStringLiteral("Fläche_malS.jpg"));
+    QCOMPARE(signPicture(QStringLiteral(".")), QStringLiteral("Fläche_malPunkt.jpg"));
+    QCOMPARE(signPicture(QStringLiteral("X")), QString());
+    QCOMPARE(brushColour(2), QColor(72, 164, 232));
+    QVERIFY(!brushColour(4));
+    QVERIFY(!brushColour(-1));
+    QCOMPARE(indexedName(u"Stange3", 14), QStringLiteral("Stange3_14"));
+    QCOMPARE(languageIndex(u"NL"), std::optional<std::size_t>(4));
+    QVERIFY(!languageIndex(u"nl"));
+    QCOMPARE(twipsToPixels(735), 49);
+    QCOMPARE(twipsToPixels(9585), 639);
+    QCOMPARE(twipsToPixels(20), 1);
+}
+
+QTEST_MAIN(TestFrame)
+#include "test_frame.moc"

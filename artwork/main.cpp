@@ -1,0 +1,87 @@
+#include "cursors.h"
+#include "pictures.h"
+#include "sounds.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSaveFile>
+#include <QGuiApplication>
+#include <QSet>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void report(const QString &line)
+{
+    std::fprintf(stderr, "malkobold-artwork: %s\n", line.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        report(u"usage: malkobold-artwork <output folder>"_s);
+        return 2;
+    }
+    QElapsedTimer clock;
+    clock.start();
+
+    const QDir out(args.at(1));
+    const QString btn = out.filePath(u"BTN"_s), dta = out.filePath(u"DTA"_s);
+    if (!QDir().mkpath(btn) || !QDir().mkpath(dta)) {
+        report(u"cannot create %1 and %2"_s.arg(btn, dta));
+        return 1;
+    }
+
+    QStringList failed;
+    QSet<QString> seen;
+    // Two table rows with one name would silently overwrite each other.
+    auto claim = [&seen, &failed](const QString &path) {
+        if (seen.contains(path)) {
+            failed << path + u" (named twice)"_s;
+            return false;
+        }
+        seen.insert(path);
+        return true;
+    };
+
+    art::Pictures pictures;
+    for (art::Pictures part : {art::startPictures(), art::ballsPictures(), art::calculatorPictures(),
+                               art::otherPictures()}) {
+        std::move(part.begin(), part.end(), std::back_inserter(pictures));
+    }
+    for (const art::Picture &picture : pictures) {
+        const QString path = btn + u'/' + picture.file;
+        if (claim(path) && !art::render(picture).save(path, "JPG", 92))
+            failed << path;
+    }
+    for (const art::Cursor &cursor : art::cursors()) {
+        const QString path = btn + u'/' + cursor.file;
+        if (claim(path) && !cursor.image.save(path, "ICO"))
+            failed << path;
+    }
+    for (const art::Sound &sound : art::sounds()) {
+        const QString path = dta + u'/' + sound.file;
+        if (!claim(path))
+            continue;
+        QSaveFile file(path);
+        const QByteArray bytes = art::wavFile(sound.samples);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            failed << path;
+    }
+
+    if (!failed.isEmpty()) {
+        for (const QString &path : failed)
+            report(u"could not write "_s + path);
+        return 1;
+    }
+    std::printf("malkobold-artwork: %lld files in %lld ms\n", static_cast<long long>(seen.size()),
+                static_cast<long long>(clock.elapsed()));
+    return 0;
+}

@@ -18,6 +18,7 @@ QImage hand(const QColor &skin, bool pressed)
 
     // The index finger's rounded top touches y = 1 at x = 6.
     QPainterPath shape;
+    shape.setFillRule(Qt::WindingFill);
     shape.addRoundedRect(QRectF(3.5, 1, 5, 16), 2.5, 2.5);
     shape.addRoundedRect(QRectF(8, 10.5, 4.8, 10), 2.4, 2.4);
     shape.addRoundedRect(QRectF(12.3, 11.5, 4.8, 10), 2.4, 2.4);
@@ -40,12 +41,13 @@ QImage hand(const QColor &skin, bool pressed)
     p.setPen(QPen(skin.darker(190), 0.9, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(12.5, 13.5), QPointF(12.5, 18.5));
     p.drawLine(QPointF(16.8, 14.5), QPointF(16.8, 19));
-    p.drawLine(QPointF(6, 7.5), QPointF(6, 10));
 
     if (pressed) {
-        p.setPen(QPen(QColor(230, 60, 30), 1.3, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(11, 3.5), QPointF(13.5, 2));
-        p.drawLine(QPointF(11.5, 6.5), QPointF(14.5, 6.5));
+        for (const auto &[colour, width] : {std::pair{QColor(Qt::white), 3.0}, std::pair{QColor(230, 60, 30), 1.3}}) {
+            p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(11, 3.5), QPointF(13.5, 2));
+            p.drawLine(QPointF(11.5, 6.5), QPointF(14.5, 6.5));
+        }
     }
     return image;
 }

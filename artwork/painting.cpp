@@ -34,6 +34,38 @@ qreal outlineWidth(const QRectF &area)
     return std::max(1.3, extent(area) * 0.035);
 }
 
+QRectF keyRect(const QRectF &area)
+{
+    const qreal margin = std::max(1.0, extent(area) * 0.02);
+    const qreal s = sink(area);
+    return area.adjusted(margin, margin, -margin - s, -margin - s);
+}
+
+QPainterPath keyShape(const QRectF &rect)
+{
+    QPainterPath path;
+    const qreal radius = extent(rect) * 0.26;
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
+// Lays a shadow over whatever is inside the key, so its face looks pressed in.
+void darkenKey(QPainter &p, const QRectF &area)
+{
+    const QRectF key = keyRect(area).translated(sink(area), sink(area));
+    p.fillPath(keyShape(key), QColor(0, 0, 40, 38));
+}
+
+QPainterPath textPath(const QString &text)
+{
+    QFont font(u"Comic Neue"_s);
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(100);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    return path;
+}
+
 QRectF faceOf(const QRectF &key, const QRectF &area)
 {
     const qreal pad = outlineWidth(area) + extent(area) * 0.07;
@@ -91,8 +123,8 @@ void fillBody(QPainter &p, const QRectF &key, const QColor &colour, Press press,
         light.setColorAt(0.55, colour);
         light.setColorAt(1, colour.darker(120));
     } else {
-        light.setColorAt(0, colour.darker(135));
-        light.setColorAt(1, colour.darker(110));
+        light.setColorAt(0, colour.darker(128));
+        light.setColorAt(1, colour.darker(106));
     }
     p.fillPath(shape, light);
 }
@@ -118,21 +150,6 @@ QImage render(const Picture &picture)
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     picture.paint(p, QRectF(QPointF(0, 0), QSizeF(picture.size)));
     return image;
-}
-
-QRectF keyRect(const QRectF &area)
-{
-    const qreal margin = std::max(1.0, extent(area) * 0.02);
-    const qreal s = sink(area);
-    return area.adjusted(margin, margin, -margin - s, -margin - s);
-}
-
-QPainterPath keyShape(const QRectF &rect)
-{
-    QPainterPath path;
-    const qreal radius = extent(rect) * 0.26;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
 }
 
 QRectF drawKey(QPainter &p, const QRectF &area, const QColor &colour, Press press, const Paint &body)
@@ -178,12 +195,6 @@ QRectF drawKey(QPainter &p, const QRectF &area, const QColor &colour, Press pres
     return faceOf(key, area);
 }
 
-void darkenKey(QPainter &p, const QRectF &area)
-{
-    const QRectF key = keyRect(area).translated(sink(area), sink(area));
-    p.fillPath(keyShape(key), QColor(0, 0, 40, 50));
-}
-
 Paint keyPicture(const QColor &colour, Press press, const Paint &face)
 {
     return [colour, press, face](QPainter &p, const QRectF &area) {
@@ -217,16 +228,6 @@ QRectF drawTile(QPainter &p, const QRectF &area, const QColor &colour)
     p.drawRoundedRect(tile, radius, radius);
     p.restore();
     return tile.adjusted(m * 2, m * 2, -m * 2, -m * 2);
-}
-
-QPainterPath textPath(const QString &text)
-{
-    QFont font(u"Comic Neue"_s);
-    font.setWeight(QFont::Bold);
-    font.setPixelSize(100);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    return path;
 }
 
 void drawText(QPainter &p, const QRectF &box, const QString &text, const TextStyle &style)
@@ -280,7 +281,7 @@ void drawSymbol(QPainter &p, const QRectF &box, Symbol symbol, const TextStyle &
         }
         break;
     case Symbol::Dot:
-        dot({0, 0}, 0.17);
+        dot({0, 0}, 0.2);
         break;
     case Symbol::Plus:
         line({-0.36, 0}, {0.36, 0});

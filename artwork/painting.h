@@ -10,7 +10,6 @@
 #include <vector>
 
 class QPainter;
-class QPainterPath;
 
 namespace art {
 
@@ -48,14 +47,9 @@ Paint keyPicture(const QColor &colour, Press press, const Paint &face);
 
 QImage render(const Picture &picture);
 
-QRectF keyRect(const QRectF &area);
-QPainterPath keyShape(const QRectF &rect);
 // `body`, when given, paints the key's surface (clipped to its shape)
 // instead of the plain colour, e.g. a flag.
 QRectF drawKey(QPainter &p, const QRectF &area, const QColor &colour, Press press, const Paint &body = {});
-// Lays a shadow over whatever is inside the key, so its face looks pressed in.
-void darkenKey(QPainter &p, const QRectF &area);
-
 // A flat tile for pictures that are shown rather than pressed.
 QRectF drawTile(QPainter &p, const QRectF &area, const QColor &colour);
 
@@ -63,11 +57,10 @@ struct TextStyle
 {
     QColor fill = Qt::white;
     QColor outline = ink;
-    qreal outlineWidth = 0.08; // of the text's height
+    qreal outlineWidth = 0.08; // relative to the text's height or the symbol's size
 };
 // Fits the text into `box` (visually centred) in the rounded bold font.
 void drawText(QPainter &p, const QRectF &box, const QString &text, const TextStyle &style = {});
-QPainterPath textPath(const QString &text);
 
 enum class Symbol { Times, Star, Dot, Plus, Minus, Divide, Equals };
 // Drawn from strokes rather than glyphs, so every sign has the same weight.

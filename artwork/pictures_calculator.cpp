@@ -38,7 +38,7 @@ Pictures calculatorPictures()
         {u"TasteTeilen_normal.jpg"_s, u"TasteTeilen_gedrückt.jpg"_s, {49, 49}, operatorColour,
          symbolFace(Symbol::Divide)},
         {u"TasteKomma_normal.jpg"_s, u"TasteKomma_gedrückt.jpg"_s, {49, 49}, numberColour(0),
-         symbolFace(Symbol::Dot, 0.8)},
+         symbolFace(Symbol::Dot)},
         {u"TasteResultatBreit_normal.jpg"_s, u"TasteResultatBreit_gedrückt.jpg"_s, {105, 49}, QColor(110, 200, 90),
          symbolFace(Symbol::Equals, 1.15)},
         {u"TasteC_normal.jpg"_s, u"TasteC_gedrückt.jpg"_s, {49, 49}, clearColour, letterFace(u"C"_s)},

@@ -100,7 +100,7 @@ Pictures otherPictures()
 
     pictures.push_back({u"Pfeil0.jpg"_s, {49, 49}, [](QPainter &, const QRectF &) {}});
     pictures.push_back({u"Pfeil1.jpg"_s, {49, 49}, [](QPainter &p, const QRectF &area) {
-                            drawArrow(p, centred(area, area.width() * 0.9, area.height() * 0.75), 180,
+                            drawArrow(p, centred(area, area.width() * 0.96, area.height() * 0.86), 180,
                                       QColor(255, 120, 30));
                         }});
 
@@ -110,7 +110,7 @@ Pictures otherPictures()
                       turnFace});
     addKey(pictures, {u"RadierButton_klein_liegend.jpg"_s, u"RadierButton_klein_gedrückt.jpg"_s, {49, 41},
                       eraserKeyColour, [](QPainter &p, const QRectF &face) {
-                          drawEraser(p, centred(face, face.width() * 1.05, face.height() * 1.2), 0);
+                          drawEraser(p, centred(face, face.width() * 1.25, face.height() * 1.7), 0);
                       }});
 
     const std::pair<int, int> ranges[] = {{2, 4}, {3, 5}, {4, 6}, {5, 7}, {6, 8}, {7, 9}, {3, 7}, {6, 9}};

@@ -75,14 +75,14 @@ void signFace(QPainter &p, const QRectF &face, Symbol sign)
 void numberFace(QPainter &p, const QRectF &face, int n)
 {
     const qreal h = face.height() * 0.86;
-    drawText(p, centred(face, face.width() * 1.08, h), QString::number(n),
+    drawText(p, centred(face, face.width() * 1.02, h), QString::number(n),
              {Qt::white, numberColour(n).darker(260), 0.14});
 }
 
 void ballsFace(QPainter &p, const QRectF &face)
 {
-    drawEmoji(p, part(face, -0.02, 0.18, 0.26, 0.86), u"🫴"_s);
-    const QRectF row = part(face, 0.25, 0, 0.75, 0.8);
+    drawEmoji(p, part(face, -0.04, 0.05, 0.32, 1.05), u"🫴"_s);
+    const QRectF row = part(face, 0.28, 0, 0.72, 0.8);
     const QColor colours[] = {{150, 70, 200}, {230, 40, 40}, {255, 140, 0}, {255, 215, 0}, {60, 190, 60}};
     const qreal step = row.width() / 5;
     const qreal radius = std::min(step * 0.47, row.height() * 0.42);
@@ -97,8 +97,8 @@ void seriesFace(QPainter &p, const QRectF &face)
     const QString lines[] = {u"1x1"_s, u"2x1"_s, u"3x1"_s};
     const qreal h = face.height() / 3;
     for (int i = 0; i < 3; ++i)
-        drawText(p, centred(part(face, 0, i / 3.0, 1, 1 / 3.0), face.width() * 0.7, h * 0.82), lines[i],
-                 {QColor(30, 70, 170), Qt::white, 0.12});
+        drawText(p, centred(part(face, 0, (i - 0.1) / 2.8, 1, 1 / 2.8), face.width() * 0.85, h * 1.02), lines[i],
+                 {QColor(25, 60, 160), Qt::white, 0.1});
 }
 
 void calculatorFace(QPainter &p, const QRectF &face)
@@ -230,7 +230,6 @@ void gnome(QPainter &p, const QRectF &area)
 
     p.setBrush(skin);
     p.drawEllipse(part(area, 0.3, 0.28, 0.4, 0.22));
-    p.setBrush(skin);
     p.drawEllipse(part(area, 0.22, 0.34, 0.1, 0.09));
     p.drawEllipse(part(area, 0.68, 0.34, 0.1, 0.09));
 

@@ -180,7 +180,7 @@ Samples helloVoice()
     Samples s;
     add(s, 0, syllable(0.2, 300, 320, a, a));
     add(s, 0.2, syllable(0.4, 380, 480, l, o));
-    return finish(s, 0.7, 0.06);
+    return finish(s, 0.55, 0.06);
 }
 
 Samples bell(double seconds, double frequency)
@@ -195,7 +195,8 @@ Samples bell(double seconds, double frequency)
         Oscillator osc;
         for (std::size_t i = 0; i < s.size(); ++i) {
             const double t = i * dt;
-            s[i] += float(pt.gain * osc.next(frequency * pt.ratio) * decay(t, pt.tau));
+            const double edges = std::min({1.0, t / 0.003, (seconds - t) / 0.04});
+            s[i] += float(pt.gain * osc.next(frequency * pt.ratio) * decay(t, pt.tau) * edges);
         }
     }
     return s;
@@ -215,13 +216,14 @@ Samples kettleDrum()
     {
         double ratio, gain, tau;
     };
-    const Mode modes[] = {{1.0, 1.0, 0.5}, {1.5, 0.55, 0.35}, {1.98, 0.35, 0.25}, {2.44, 0.2, 0.18}, {2.9, 0.12, 0.12}};
+    const Mode modes[] = {{1.0, 1.0, 0.5},   {1.5, 0.6, 0.35},   {1.98, 0.4, 0.25},
+                          {2.44, 0.25, 0.18}, {2.9, 0.15, 0.12}, {3.36, 0.08, 0.08}};
     Samples s(count(0.85));
     for (const Mode &m : modes) {
         Oscillator osc;
         for (std::size_t i = 0; i < s.size(); ++i) {
             const double t = i * dt;
-            const double f = 73.4 * m.ratio * (1 + 0.04 * decay(t, 0.04));
+            const double f = 87.3 * m.ratio * (1 + 0.04 * decay(t, 0.04));
             s[i] += float(m.gain * osc.next(f) * decay(t, m.tau));
         }
     }

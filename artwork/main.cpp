@@ -31,6 +31,10 @@ int main(int argc, char *argv[])
     }
     QElapsedTimer clock;
     clock.start();
+    if (const QStringList fonts = art::missingFonts(); !fonts.isEmpty()) {
+        report(u"fonts not installed: "_s + fonts.join(u", "_s));
+        return 1;
+    }
 
     const QDir out(args.at(1));
     const QString btn = out.filePath(u"BTN"_s), dta = out.filePath(u"DTA"_s);

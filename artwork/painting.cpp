@@ -1,6 +1,7 @@
 #include "painting.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
@@ -56,9 +57,12 @@ void darkenKey(QPainter &p, const QRectF &area)
     p.fillPath(keyShape(key), QColor(0, 0, 40, 38));
 }
 
+const QString textFamily = u"Comic Neue"_s;
+const QString emojiFamily = u"Noto Color Emoji"_s;
+
 QPainterPath textPath(const QString &text)
 {
-    QFont font(u"Comic Neue"_s);
+    QFont font(textFamily);
     font.setWeight(QFont::Bold);
     font.setPixelSize(100);
     QPainterPath path;
@@ -85,7 +89,7 @@ QImage emojiImage(const QString &emoji)
     canvas.fill(Qt::transparent);
     {
         QPainter p(&canvas);
-        QFont font(u"Noto Color Emoji"_s);
+        QFont font(emojiFamily);
         font.setPixelSize(109);
         p.setFont(font);
         p.drawText(canvas.rect(), Qt::AlignCenter, emoji);
@@ -140,6 +144,16 @@ QRectF part(const QRectF &area, qreal left, qreal top, qreal width, qreal height
 {
     return {area.x() + left * area.width(), area.y() + top * area.height(), width * area.width(),
             height * area.height()};
+}
+
+QStringList missingFonts()
+{
+    QStringList missing;
+    for (const QString &family : {textFamily, emojiFamily}) {
+        if (!QFontDatabase::hasFamily(family))
+            missing << family;
+    }
+    return missing;
 }
 
 QImage render(const Picture &picture)

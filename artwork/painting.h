@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -46,6 +47,9 @@ void addKey(Pictures &pictures, const Key &key);
 Paint keyPicture(const QColor &colour, Press press, const Paint &face);
 
 QImage render(const Picture &picture);
+
+// Without these the pictures would quietly fall back to other fonts.
+QStringList missingFonts();
 
 // `body`, when given, paints the key's surface (clipped to its shape)
 // instead of the plain colour, e.g. a flag.

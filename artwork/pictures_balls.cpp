@@ -56,9 +56,9 @@ void drawBrush(QPainter &p, const QRectF &area, const QColor &paint)
     p.drawEllipse(part(area, 0.02, 0.64, 0.56, 0.32));
     p.drawEllipse(part(area, 0.5, 0.8, 0.14, 0.12));
 
-    p.translate(area.center() + QPointF(s * 0.06, -s * 0.08));
+    p.translate(area.center() + QPointF(s * 0.02, -s * 0.04));
     p.rotate(45);
-    p.scale(1.2, 1.2);
+    p.scale(1.08, 1.08);
     const QPen edge(QColor(50, 40, 30), std::max(1.0, s * 0.025));
 
     QLinearGradient wood(QPointF(-s * 0.06, 0), QPointF(s * 0.06, 0));

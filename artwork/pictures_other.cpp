@@ -110,7 +110,7 @@ Pictures otherPictures()
                       turnFace});
     addKey(pictures, {u"RadierButton_klein_liegend.jpg"_s, u"RadierButton_klein_gedrückt.jpg"_s, {49, 41},
                       eraserKeyColour, [](QPainter &p, const QRectF &face) {
-                          drawEraser(p, centred(face, face.width() * 1.25, face.height() * 1.7), 0);
+                          drawEraser(p, centred(face, face.width() * 1.1, face.height() * 1.6), 0);
                       }});
 
     const std::pair<int, int> ranges[] = {{2, 4}, {3, 5}, {4, 6}, {5, 7}, {6, 8}, {7, 9}, {3, 7}, {6, 9}};

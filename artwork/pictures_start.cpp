@@ -81,7 +81,7 @@ void numberFace(QPainter &p, const QRectF &face, int n)
 
 void ballsFace(QPainter &p, const QRectF &face)
 {
-    drawEmoji(p, part(face, -0.04, 0.05, 0.32, 1.05), u"🫴"_s);
+    drawEmoji(p, part(face, 0, 0.1, 0.28, 0.95), u"🫴"_s);
     const QRectF row = part(face, 0.28, 0, 0.72, 0.8);
     const QColor colours[] = {{150, 70, 200}, {230, 40, 40}, {255, 140, 0}, {255, 215, 0}, {60, 190, 60}};
     const qreal step = row.width() / 5;

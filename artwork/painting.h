@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frame/colours.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRectF>
@@ -14,9 +16,9 @@ class QPainter;
 
 namespace art {
 
-// Qt's default window colour: the corners around a rounded key and the
-// "empty" pictures use it, so that they melt into a window left unstyled.
-inline const QColor windowColour{239, 239, 239};
+// The screens' window colour: the corners around a rounded key and the
+// "empty" pictures use it, so that they melt into the window.
+inline const QColor windowColour{mk::colours::kWindow.red, mk::colours::kWindow.green, mk::colours::kWindow.blue};
 inline const QColor ink{45, 45, 70};
 
 // Draws into `area`: the whole picture for a flat picture, the face of the

@@ -1,6 +1,7 @@
 #include "screenkit.h"
 
 #include "appstate.h"
+#include "colours.h"
 #include "sound.h"
 
 #include <QDialog>
@@ -11,10 +12,23 @@
 
 namespace mk {
 
+namespace {
+
+QColor colour(colours::Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+} // namespace
+
 void setUpWindow(QWidget *window, QStringView name, int widthTwips, int heightTwips)
 {
     window->setObjectName(name.toString());
     window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, colour(colours::kWindow));
+    pal.setColor(QPalette::WindowText, colour(colours::kText));
+    window->setPalette(pal);
     window->setAutoFillBackground(true);
 }
 
@@ -53,7 +67,11 @@ QLabel *addLabel(QWidget *parent, const Place &place)
 QFrame *addFrame(QWidget *parent, const Place &place)
 {
     auto *frame = placed<QFrame>(parent, place);
-    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShape(QFrame::StyledPanel);
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::Window, colour(colours::kPanel));
+    frame->setPalette(pal);
+    frame->setAutoFillBackground(true);
     return frame;
 }
 

@@ -80,14 +80,14 @@ void StartWindow::buildControls()
     QFrame *frame2 = addFrame(this, layout::kFrame2);
 
     m_textFeld = addLabel(frame1, layout::kTextFeld);
-    m_textFeld->setFont(textFont(10));
+    m_textFeld->setFont(textFont(11));
     m_textFeldKlein = addLabel(frame2, layout::kTextFeldKlein);
     m_textFeldKlein->setFont(textFont(11, true));
     m_versionsfeld = addLabel(this, layout::kVersionsfeld);
     m_versionsfeld->setFont(textFont(12, true));
     m_versionsfeld->setAlignment(Qt::AlignCenter);
     m_copyRightText = addLabel(this, layout::kCopyRightText);
-    m_copyRightText->setFont(textFont(9));
+    m_copyRightText->setFont(textFont(10));
     m_copyRightText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     for (int k = 0; k < layout::kLanguageCount; ++k) {
@@ -96,11 +96,6 @@ void StartWindow::buildControls()
         m_sprachTaste[k] = addPictureKey(this, layout::kSprachTaste[k], Feedback::CursorOnly);
         m_sprachTaste[k]->setObjectName(indexedName(layout::kSprachTaste[k].name, k));
         connect(m_sprachTaste[k], &PictureKey::clicked, this, [this, k] { chooseLanguage(k); });
-    }
-    for (int k = 0; k < layout::kMethodCount; ++k) {
-        m_image2[k] = addPictureBox(this, layout::kImage2[k]);
-        m_image2[k]->setObjectName(indexedName(layout::kImage2[k].name, k));
-        connect(m_image2[k], &PictureBox::mouseMoved, this, [this, k] { showMethodHint(k); });
     }
     for (int k = 0; k < layout::kNumberCount; ++k) {
         m_zahl1[k] = addPictureKey(this, layout::kZahl1[k]);
@@ -149,9 +144,15 @@ void StartWindow::buildControls()
     connect(m_helpButton, &PictureKey::clicked, this, &StartWindow::toggleHelpPanel);
     connect(m_exitButton, &PictureKey::clicked, this, &StartWindow::endProgram);
 
+    // The digits over the keys they name: the die reaches up into the 3.
+    for (int k = 0; k < layout::kMethodCount; ++k) {
+        m_image2[k] = addPictureBox(this, layout::kImage2[k]);
+        m_image2[k]->setObjectName(indexedName(layout::kImage2[k].name, k));
+        connect(m_image2[k], &PictureBox::mouseMoved, this, [this, k] { showMethodHint(k); });
+    }
+
     // The help panel covers the screen, so it comes last.
     m_frame3 = addFrame(this, layout::kFrame3);
-    m_frame3->setAutoFillBackground(true);
     m_frame3->setFrameShape(QFrame::Panel);
     m_frame3->setFrameShadow(QFrame::Raised);
     m_frame3->setLineWidth(3);
@@ -162,7 +163,7 @@ void StartWindow::buildControls()
     m_label2 = addLabel(m_frame3, layout::kLabel2);
     m_label3 = addLabel(m_frame3, layout::kLabel3);
     for (QLabel *paragraph : {m_label1, m_label2, m_label3})
-        paragraph->setFont(textFont(12));
+        paragraph->setFont(textFont(13));
     m_frame3->hide();
 }
 

@@ -36,8 +36,10 @@ WorkDir::WorkDir(Content content) : m_previous(QDir::currentPath())
     if (content == Content::Full || content == Content::NoBtn) {
         root.mkdir(QStringLiteral("DTA"));
         const QDir built(kBuildDir + QStringLiteral("/DTA"));
+        // The sounds only: a settings file left in the build folder must not leak in.
         for (const QString &name : built.entryList(QDir::Files))
-            QFile::link(built.filePath(name), root.filePath(QStringLiteral("DTA/") + name));
+            if (name != u"1x1.ini")
+                QFile::link(built.filePath(name), root.filePath(QStringLiteral("DTA/") + name));
     }
     QDir::setCurrent(m_dir.path());
     app() = AppState{};

@@ -29,6 +29,11 @@ const QString kBoardPicture = QStringLiteral("Schild_Ergebnisse.jpg");
 const QString kEraserArrowPicture = QStringLiteral("Pfeil1.jpg");
 const QString kDownArrowPicture = QStringLiteral("Pfeil_runter.jpg");
 
+// Point sizes of the result board: big for a result, small enough for the
+// longest question.
+constexpr int kBoardLargest = 20;
+constexpr int kBoardSmallest = 9;
+
 // The wooden bars round the bead frame.
 const QColor kWood(214, 170, 112);
 
@@ -96,7 +101,7 @@ void BallsWindow::buildControls()
         m_xfeld[i]->setObjectName(indexedName(layout::kXfeld[i].name, static_cast<int>(i)));
         m_yfeld[i]->setObjectName(indexedName(layout::kYfeld[i].name, static_cast<int>(i)));
         for (QLabel *label : {m_xfeld[i], m_yfeld[i]}) {
-            label->setFont(textFont(10, true));
+            label->setFont(textFont(14, true));
             label->setAlignment(Qt::AlignCenter);
             label->setWordWrap(false);
         }
@@ -123,10 +128,10 @@ void BallsWindow::buildControls()
     QFrame *frame1 = addFrame(this, layout::kFrame1);
     frame1->setFrameShape(QFrame::StyledPanel);
     m_textFeld = addLabel(frame1, layout::kTextFeld);
-    m_textFeld->setFont(textFont(14, true));
+    m_textFeld->setFont(textFont(16, true));
     m_textFeld->setText(QStringLiteral(" "));
     m_meldeFeld = addLabel(frame1, layout::kMeldeFeld);
-    m_meldeFeld->setFont(textFont(12));
+    m_meldeFeld->setFont(textFont(14, true));
 
     m_ergebnisTafel = addPictureBox(this, layout::kErgebnisTafel);
     m_ergebnisfeld = addLabel(this, layout::kErgebnisfeld);
@@ -134,7 +139,7 @@ void BallsWindow::buildControls()
     m_ergebnisfeld->setAlignment(Qt::AlignCenter);
     // The board under it carries the tooltip.
     m_ergebnisfeld->setAttribute(Qt::WA_TransparentForMouseEvents);
-    fitText(m_ergebnisfeld, QStringLiteral("ERGEBNIS"), 16, 8);
+    fitText(m_ergebnisfeld, QStringLiteral("ERGEBNIS"), kBoardLargest, kBoardSmallest);
 
     m_pfeilRunter = addPictureBox(this, layout::kPfeilRunter);
     m_pfeilRunter->hide();
@@ -177,7 +182,7 @@ void BallsWindow::buildControls()
     m_label2 = addLabel(m_frame2, layout::kLabel2);
     m_label3 = addLabel(m_frame2, layout::kLabel3);
     for (QLabel *paragraph : {m_label1, m_label2, m_label3})
-        paragraph->setFont(textFont(13));
+        paragraph->setFont(textFont(16));
     m_frame2->hide();
 }
 
@@ -236,8 +241,8 @@ void BallsWindow::chooseA(int i)
     app().settings.malReihe = static_cast<qint16>(a);
 
     const FlowTexts texts(currentLanguage());
-    m_textFeld->setText(texts.ballsOfA(a));
-    fitText(m_ergebnisfeld, texts.question(a), 16, 8);
+    fitText(m_textFeld, texts.ballsOfA(a), 16, 10);
+    fitText(m_ergebnisfeld, texts.question(a), kBoardLargest, kBoardSmallest);
     enableRow(m_zahl2, true);
     enableRow(m_zahl1, false);
     showStepHint(2);
@@ -258,8 +263,8 @@ void BallsWindow::chooseB(int i)
     const int a = balls::lastTask().a;
     const int b = i + 1;
     balls::lastTask().b = b;
-    fitText(m_ergebnisfeld, FlowTexts::task(a, b), 16, 8);
-    m_textFeld->setText(FlowTexts(currentLanguage()).rowsAndBalls(a, b));
+    fitText(m_ergebnisfeld, FlowTexts::task(a, b), kBoardLargest, kBoardSmallest);
+    fitText(m_textFeld, FlowTexts(currentLanguage()).rowsAndBalls(a, b), 16, 10);
     showRods(a, b);
     showStepHint(3);
 }
@@ -268,13 +273,13 @@ void BallsWindow::showResult()
 {
     playSoundFile(QStringLiteral("sBoingLow.wav"));
     const auto [a, b] = balls::lastTask();
-    fitText(m_ergebnisfeld, FlowTexts::result(a, b), 16, 8);
-    m_meldeFeld->setText(FlowTexts::bothOrders(a, b));
+    fitText(m_ergebnisfeld, FlowTexts::result(a, b), kBoardLargest, kBoardSmallest);
+    fitText(m_meldeFeld, FlowTexts::bothOrders(a, b), 16, 10);
     const QString sign = FlowTexts::rowSign(app().settings.malSymbol);
     for (int row = 1; row <= b; ++row) {
         const auto n = static_cast<std::size_t>(row - 1);
-        m_xfeld[n]->setText(FlowTexts::rowTask(row, a, sign));
-        m_yfeld[n]->setText(FlowTexts::rowProduct(row, a));
+        fitText(m_xfeld[n], FlowTexts::rowTask(row, a, sign), 14, 7);
+        fitText(m_yfeld[n], FlowTexts::rowProduct(row, a), 14, 7);
     }
     m_pfeilRadierer->show();
     m_pfeilRunter->hide();
@@ -314,9 +319,9 @@ void BallsWindow::toggleHelpPage()
     if (!lang)
         return;
     m_label4->setText(text(balls::kHelpTitle, *lang));
-    m_label1->setText(text(balls::kHelp1, *lang));
-    m_label2->setText(text(balls::kHelp2, *lang));
-    m_label3->setText(text(balls::kHelp3, *lang));
+    fitText(m_label1, text(balls::kHelp1, *lang), 16, 11);
+    fitText(m_label2, text(balls::kHelp2, *lang), 16, 11);
+    fitText(m_label3, text(balls::kHelp3, *lang), 16, 11);
 }
 
 void BallsWindow::showRods(int balls, int rodsSplit)
@@ -342,7 +347,7 @@ void BallsWindow::clearRowLabels()
 void BallsWindow::showStepHint(int step)
 {
     if (const auto hint = FlowTexts(currentLanguage()).stepHint(step))
-        m_meldeFeld->setText(*hint);
+        fitText(m_meldeFeld, *hint, 14, 9);
 }
 
 void BallsWindow::applyLanguage()

@@ -32,7 +32,7 @@ const QString &BeadFrame::barePicture()
     return bare;
 }
 
-bool BeadFrame::hasBall(int place, int rod, int balls, int rodsSplit)
+bool BeadFrame::hasBall(int rod, int place, int balls, int rodsSplit)
 {
     if (rod >= rodsSplit)
         return place < kBallsPerRod;
@@ -41,7 +41,7 @@ bool BeadFrame::hasBall(int place, int rod, int balls, int rodsSplit)
 
 const QString &BeadFrame::picture(int rod, int place, int balls, int rodsSplit)
 {
-    return hasBall(place, rod, balls, rodsSplit) ? ballPicture(rod) : barePicture();
+    return hasBall(rod, place, balls, rodsSplit) ? ballPicture(rod) : barePicture();
 }
 
 QString FlowTexts::word(const LangTexts &texts) const

@@ -39,7 +39,7 @@ public:
     // Whether a place carries a ball. With `rodsSplit` = 0 every rod is at
     // rest (ten balls on the left); otherwise rods 0 .. rodsSplit - 1 keep
     // `balls` balls on the left, leave a gap of five and push the rest right.
-    static bool hasBall(int place, int rod, int balls, int rodsSplit);
+    static bool hasBall(int rod, int place, int balls, int rodsSplit);
     static const QString &picture(int rod, int place, int balls, int rodsSplit);
 };
 

@@ -75,6 +75,24 @@ QFrame *addFrame(QWidget *parent, const Place &place)
     return frame;
 }
 
+QFrame *addHelpFrame(QWidget *parent, const Place &place)
+{
+    QFrame *frame = addFrame(parent, place);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Raised);
+    frame->setLineWidth(3);
+    frame->hide();
+    return frame;
+}
+
+QLabel *addHelpTitle(QFrame *helpFrame, const Place &place)
+{
+    QLabel *title = addLabel(helpFrame, place);
+    title->setFont(textFont(18, true));
+    title->setAlignment(Qt::AlignCenter);
+    return title;
+}
+
 QString indexedName(QStringView group, int index)
 {
     return group.toString() + u'_' + QString::number(index);

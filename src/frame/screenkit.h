@@ -29,6 +29,10 @@ PictureKey *addPictureKey(QWidget *parent, const Place &place,
                           PictureKey::Feedback feedback = PictureKey::Feedback::PictureAndCursor);
 QLabel *addLabel(QWidget *parent, const Place &place);
 QFrame *addFrame(QWidget *parent, const Place &place);
+// A help page: a raised panel over the screen, hidden until its key opens
+// it, with its title label; the screen adds the paragraphs.
+QFrame *addHelpFrame(QWidget *parent, const Place &frame);
+QLabel *addHelpTitle(QFrame *helpFrame, const Place &title);
 // The index-th element of an indexed group: "Zahl1" and 3 give "Zahl1_3".
 QString indexedName(QStringView group, int index);
 

@@ -126,7 +126,6 @@ void BallsWindow::buildControls()
     m_xButton = addPictureBox(this, layout::kXButton);
 
     QFrame *frame1 = addFrame(this, layout::kFrame1);
-    frame1->setFrameShape(QFrame::StyledPanel);
     m_textFeld = addLabel(frame1, layout::kTextFeld);
     m_textFeld->setFont(textFont(16, true));
     m_textFeld->setText(QStringLiteral(" "));
@@ -170,20 +169,13 @@ void BallsWindow::buildControls()
     connect(m_exitButton, &PictureKey::clicked, this, [this] { leaveScreen(this); });
 
     // The help page covers the bead frame, so it comes last.
-    m_frame2 = addFrame(this, layout::kFrame2);
-    m_frame2->setAutoFillBackground(true);
-    m_frame2->setFrameShape(QFrame::Panel);
-    m_frame2->setFrameShadow(QFrame::Raised);
-    m_frame2->setLineWidth(3);
-    m_label4 = addLabel(m_frame2, layout::kLabel4);
-    m_label4->setFont(textFont(18, true));
-    m_label4->setAlignment(Qt::AlignCenter);
+    m_frame2 = addHelpFrame(this, layout::kFrame2);
+    m_label4 = addHelpTitle(m_frame2, layout::kLabel4);
     m_label1 = addLabel(m_frame2, layout::kLabel1);
     m_label2 = addLabel(m_frame2, layout::kLabel2);
     m_label3 = addLabel(m_frame2, layout::kLabel3);
     for (QLabel *paragraph : {m_label1, m_label2, m_label3})
         paragraph->setFont(textFont(16));
-    m_frame2->hide();
 }
 
 void BallsWindow::load()

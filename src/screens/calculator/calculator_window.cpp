@@ -90,17 +90,10 @@ void CalculatorWindow::buildControls()
     connect(m_exitButton, &PictureKey::clicked, this, [this] { leaveScreen(this); });
 
     // The help page covers the keys, so it comes last.
-    m_frame3 = addFrame(this, layout::kFrame3);
-    m_frame3->setAutoFillBackground(true);
-    m_frame3->setFrameShape(QFrame::Panel);
-    m_frame3->setFrameShadow(QFrame::Raised);
-    m_frame3->setLineWidth(3);
-    m_label4 = addLabel(m_frame3, layout::kLabel4);
-    m_label4->setFont(textFont(18, true));
-    m_label4->setAlignment(Qt::AlignCenter);
+    m_frame3 = addHelpFrame(this, layout::kFrame3);
+    m_label4 = addHelpTitle(m_frame3, layout::kLabel4);
     m_label1 = addLabel(m_frame3, layout::kLabel1);
     m_label1->setFont(textFont(14));
-    m_frame3->hide();
 }
 
 void CalculatorWindow::load()

@@ -152,19 +152,13 @@ void StartWindow::buildControls()
     }
 
     // The help panel covers the screen, so it comes last.
-    m_frame3 = addFrame(this, layout::kFrame3);
-    m_frame3->setFrameShape(QFrame::Panel);
-    m_frame3->setFrameShadow(QFrame::Raised);
-    m_frame3->setLineWidth(3);
-    m_label4 = addLabel(m_frame3, layout::kLabel4);
-    m_label4->setFont(textFont(18, true));
-    m_label4->setAlignment(Qt::AlignCenter);
+    m_frame3 = addHelpFrame(this, layout::kFrame3);
+    m_label4 = addHelpTitle(m_frame3, layout::kLabel4);
     m_label1 = addLabel(m_frame3, layout::kLabel1);
     m_label2 = addLabel(m_frame3, layout::kLabel2);
     m_label3 = addLabel(m_frame3, layout::kLabel3);
     for (QLabel *paragraph : {m_label1, m_label2, m_label3})
         paragraph->setFont(textFont(13));
-    m_frame3->hide();
 }
 
 void StartWindow::startUp()

@@ -179,6 +179,17 @@ Pictures ballsPictures()
                             }});
     }
     pictures.push_back({u"Schild_Ergebnisse.jpg"_s, {161, 49}, board});
+
+    // Pictures the screen's layout carries itself: the arrows that point the
+    // child to the thumb and to the eraser.
+    pictures.push_back({u"Pfeil_runter.jpg"_s, {66, 47}, [](QPainter &p, const QRectF &area) {
+                            drawArrow(p, centred(area, area.width() * 0.6, area.height() * 0.95), 90,
+                                      QColor(255, 140, 20));
+                        }});
+    pictures.push_back({u"Pfeil_Radierer.jpg"_s, {66, 47}, [](QPainter &p, const QRectF &area) {
+                            drawArrow(p, centred(area, area.width() * 0.9, area.height() * 0.8), 180,
+                                      QColor(255, 140, 20));
+                        }});
     return pictures;
 }
 

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "frame/appstate.h"
+#include "frame/pictures.h"
 #include "frame/picturewidgets.h"
 #include "frame/screenkit.h"
 #include "frame/settings.h"
@@ -103,6 +104,7 @@ private slots:
     void keyDisabledGetsNothing();
 
     void textHelpers();
+    void resourceFilesAreBuilt();
 };
 
 void TestFrame::settingsFileBytes()
@@ -560,6 +562,43 @@ void TestFrame::textHelpers()
     QCOMPARE(twipsToPixels(735), 49);
     QCOMPARE(twipsToPixels(9585), 639);
     QCOMPARE(twipsToPixels(20), 1);
+}
+
+void TestFrame::resourceFilesAreBuilt()
+{
+    // Every picture decodes, every cursor loads, every sound is a short PCM wave.
+    QFile list(QStringLiteral(MK_SOURCE_DIR "/../shared/resource-files.txt"));
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+        QSKIP("the shared list of resource files is not beside the project");
+    WorkDir dir;
+    int files = 0;
+    while (!list.atEnd()) {
+        const QString line = QString::fromUtf8(list.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        ++files;
+        const QString name = line.section(u'/', 1);
+        if (line.startsWith(u"BTN/") && line.endsWith(u".ico")) {
+            QVERIFY2(loadCursor(name).has_value(), qPrintable(line));
+        } else if (line.startsWith(u"BTN/")) {
+            const auto pixmap = loadPicture(name);
+            QVERIFY2(pixmap && !pixmap->isNull(), qPrintable(line));
+        } else {
+            QFile wave(dir.path() + u'/' + line);
+            QVERIFY2(wave.open(QIODevice::ReadOnly), qPrintable(line));
+            const QByteArray header = wave.read(44);
+            QVERIFY2(header.startsWith("RIFF") && header.mid(8, 7) == "WAVEfmt", qPrintable(line));
+            const auto le32 = [&header](int at) {
+                return quint32(quint8(header[at])) | quint32(quint8(header[at + 1])) << 8
+                    | quint32(quint8(header[at + 2])) << 16 | quint32(quint8(header[at + 3])) << 24;
+            };
+            QCOMPARE(quint8(header[20]), quint8(1)); // PCM
+            QCOMPARE(quint8(header[34]), quint8(16)); // bits per sample
+            const double seconds = double(wave.size() - 44) / le32(28);
+            QVERIFY2(seconds > 0.05 && seconds < 1.2, qPrintable(line));
+        }
+    }
+    QVERIFY(files > 100);
 }
 
 QTEST_MAIN(TestFrame)

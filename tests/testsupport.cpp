@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -162,7 +163,11 @@ QString withModal(const std::function<void()> &open, const std::function<void(QW
         if (QWidget *modal = QApplication::activeModalWidget()) {
             poll.stop();
             name = modal->objectName();
+            QPointer<QWidget> guard(modal);
             body(modal);
+            // A failed check returns early: close anyway, so the test fails instead of hanging.
+            if (guard && guard->isVisible())
+                guard->close();
         }
     });
     poll.start();

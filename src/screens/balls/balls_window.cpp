@@ -24,9 +24,10 @@ const QString kTennisBall = QStringLiteral("sTennisBall.wav");
 const QString kActiveArrow = QStringLiteral("Pfeil_re.jpg");
 const QString kGreyArrow = QStringLiteral("grau.jpg");
 
-// Pictures of the decoration, which no key changes.
+// Pictures of the decoration, which no key changes; the two arrows come with
+// the layout rather than from the named files.
 const QString kBoardPicture = QStringLiteral("Schild_Ergebnisse.jpg");
-const QString kEraserArrowPicture = QStringLiteral("Pfeil1.jpg");
+const QString kEraserArrowPicture = QStringLiteral("Pfeil_Radierer.jpg");
 const QString kDownArrowPicture = QStringLiteral("Pfeil_runter.jpg");
 
 // Point sizes of the result board: big for a result, small enough for the

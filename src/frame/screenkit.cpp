@@ -5,7 +5,6 @@
 #include "sound.h"
 
 #include <QDialog>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -100,8 +99,10 @@ QString indexedName(QStringView group, int index)
 
 QFont textFont(int pointSize, bool bold)
 {
-    static const bool haveRounded = QFontDatabase::hasFamily(QStringLiteral("Comic Neue"));
-    QFont font(haveRounded ? QStringLiteral("Comic Neue") : QGuiApplication::font().family());
+    // Asking whether the family exists would read every font on the machine;
+    // a missing family simply falls back to the next one.
+    QFont font;
+    font.setFamilies({QStringLiteral("Comic Neue"), QGuiApplication::font().family()});
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;

@@ -39,18 +39,35 @@ Settings settings(const char *sign, const char *lang, qint16 row, qint16 audio, 
     return Settings{QString::fromLatin1(sign), QString::fromLatin1(lang), row, audio, colour};
 }
 
-// Catches the messages of the sound log category.
-QStringList *g_soundLog = nullptr;
-QtMessageHandler g_previousHandler = nullptr;
-
-void soundLogHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+// Catches the messages of the sound log category while it lives.
+class SoundLog
 {
-    if (g_soundLog && context.category && qstrcmp(context.category, "malkobold.sound") == 0 && type == QtDebugMsg) {
-        g_soundLog->append(message);
-        return;
+public:
+    SoundLog()
+    {
+        s_current = this;
+        m_previous = qInstallMessageHandler(handle);
     }
-    g_previousHandler(type, context, message);
-}
+    ~SoundLog()
+    {
+        qInstallMessageHandler(m_previous);
+        s_current = nullptr;
+    }
+    QStringList lines;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (context.category && qstrcmp(context.category, "malkobold.sound") == 0 && type == QtDebugMsg) {
+            s_current->lines.append(message);
+            return;
+        }
+        s_current->m_previous(type, context, message);
+    }
+
+    static inline SoundLog *s_current = nullptr;
+    QtMessageHandler m_previous = nullptr;
+};
 
 class PictureKeyHost : public QWidget
 {
@@ -367,9 +384,7 @@ void TestFrame::browserGetsAddressWithWaitCursor()
 void TestFrame::soundOffReachesNothing()
 {
     WorkDir dir;
-    QStringList log;
-    g_soundLog = &log;
-    g_previousHandler = qInstallMessageHandler(soundLogHandler);
+    SoundLog log;
     {
         SoundRecorder sounds;
         app().settings.audioStatus = 1;
@@ -380,25 +395,19 @@ void TestFrame::soundOffReachesNothing()
         playSoundFile(QStringLiteral("sDrop1.wav"));
         QCOMPARE(sounds.names(), QStringList{QStringLiteral("sDrop1.wav")});
     }
-    qInstallMessageHandler(g_previousHandler);
-    g_soundLog = nullptr;
-    QCOMPARE(log, QStringList{app().dirs.dtaDir + QStringLiteral("sDrop1.wav")});
+    QCOMPARE(log.lines, QStringList{app().dirs.dtaDir + QStringLiteral("sDrop1.wav")});
 }
 
 void TestFrame::soundLogsFullPath()
 {
     WorkDir dir;
-    QStringList log;
-    g_soundLog = &log;
-    g_previousHandler = qInstallMessageHandler(soundLogHandler);
+    SoundLog log;
     {
         SoundRecorder sounds;
         playSoundFile(QStringLiteral("sGitarre"));
         playSoundFile(QStringLiteral("sBang.wav"));
     }
-    qInstallMessageHandler(g_previousHandler);
-    g_soundLog = nullptr;
-    QCOMPARE(log, (QStringList{dir.path() + QStringLiteral("/DTA/sGitarre"), dir.path() + QStringLiteral("/DTA/sBang.wav")}));
+    QCOMPARE(log.lines, (QStringList{dir.path() + QStringLiteral("/DTA/sGitarre"), dir.path() + QStringLiteral("/DTA/sBang.wav")}));
 }
 
 void TestFrame::defaultPlayerIsCalmWithMissingFiles()

@@ -30,7 +30,7 @@ constexpr char kVersion[] = "1.3";
 const QString kDrop = QStringLiteral("sDrop1.wav");
 
 // A start screen key: where it sits and what it shows, normal and pressed.
-struct KeySpec
+struct KeyPictures
 {
     const Place &place;
     const char16_t *normal;
@@ -106,9 +106,9 @@ void StartWindow::buildControls()
 
     m_gewaehltesMalzeichen = addPictureBox(this, layout::kGewaehltesMalzeichen);
 
-    const auto key = [this](const KeySpec &spec) {
-        PictureKey *k = addPictureKey(this, spec.place, spec.feedback);
-        k->setPictures(QString::fromUtf16(spec.normal), QString::fromUtf16(spec.pressed));
+    const auto key = [this](const KeyPictures &entry) {
+        PictureKey *k = addPictureKey(this, entry.place, entry.feedback);
+        k->setPictures(QString::fromUtf16(entry.normal), QString::fromUtf16(entry.pressed));
         return k;
     };
     m_titelPic = key({layout::kTitelPic, u"", u"", Feedback::CursorOnly});

@@ -220,13 +220,13 @@ void StartWindow::chooseSign(Sign sign)
 
 void StartWindow::chooseLanguage(int k)
 {
-    app().settings.sprache = kLanguageCodes[static_cast<std::size_t>(k)].toString();
-    m_textFeldKlein->setText(start::kLanguageNames[static_cast<std::size_t>(k)].toString());
+    const auto n = static_cast<std::size_t>(k);
+    changeSettings([n](Settings &s) { s.sprache = kLanguageCodes[n].toString(); });
+    m_textFeldKlein->setText(start::kLanguageNames[n].toString());
     clearLanguageMarkers();
-    m_spWahl[k]->setPicture(kMarkerArrow);
+    m_spWahl[n]->setPicture(kMarkerArrow);
     playSoundFile(kDrop);
     applyLanguage();
-    saveSettings();
 }
 
 void StartWindow::clearLanguageMarkers()

@@ -201,6 +201,12 @@ void TestFrame::settingsReading_data()
     QTest::newRow("commas split a line into fields")
         << QByteArray("\"h\",\"l\",\"x\"\r\n\"l\",\"I\",\"l\",5,\"l\",1,\"l\",0\r\n") << qint16(0)
         << settings("x", "I", 5, 1, 0) << true;
+    QTest::newRow("endless junk after a closing quote")
+        << QByteArray("\"h\"\r\n\"l\"\r\n\"x\"" + QByteArray(5000, 'j') + "\r\n\"l\"\r\n\"NL\"\r\n\"l\"\r\n2\r\n\"l\"\r\n0\r\n\"l\"\r\n0\r\n\"l\"\r\n0\r\n")
+        << qint16(0) << defaultsAudio0 << false;
+    QTest::newRow("short junk after a closing quote is dropped")
+        << QByteArray("\"h\" junk\r\n\"l\"\r\n\"x\"yz\r\n\"l\"\r\n\"NL\"\r\n\"l\"\r\n2\r\n\"l\"\r\n0\r\n\"l\"\r\n3\r\n")
+        << qint16(0) << settings("x", "NL", 2, 0, 3) << true;
     QTest::newRow("no closing quote") << QByteArray("\"header without end\r\n\"l\"\r\n\"x\"\r\n") << qint16(0)
                                       << defaultsAudio0 << false;
     QByteArray binary;

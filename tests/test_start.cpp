@@ -3,6 +3,7 @@
 #include "screens/start/start_window.h"
 
 #include "frame/appstate.h"
+#include "frame/sound.h"
 #include "frame/settings.h"
 
 #include <QApplication>
@@ -110,6 +111,7 @@ private slots:
     void languageKeys_data();
     void languageKeys();
     void sameLanguageTwiceRepeatsEverything();
+    void fileIsWrittenAfterTheSound();
     void tooltipsGerman();
     void signKeys();
     void numberKeysChooseRowWithoutWriting();
@@ -338,6 +340,34 @@ void TestStart::sameLanguageTwiceRepeatsEverything()
     QCOMPARE(f.markers(), markersWithArrowAt(0));
 }
 
+// Notes what the settings file says at the moment each sound is played.
+class FileAtSound final : public SoundBackend
+{
+public:
+    FileAtSound(const WorkDir &dir, QStringList &seen) : m_dir(dir), m_seen(seen) {}
+    void play(const QString &path) override
+    {
+        const Settings s = settingsOf(m_dir.readIni());
+        m_seen << QFileInfo(path).fileName() + u' ' + s.sprache + u' ' + QString::number(s.audioStatus);
+    }
+
+private:
+    const WorkDir &m_dir;
+    QStringList &m_seen;
+};
+
+void TestStart::fileIsWrittenAfterTheSound()
+{
+    Fixture f(WorkDir::Content::Full, iniFor("x", "D", 1, 1, 0));
+    QStringList seen;
+    setSoundBackend(std::make_unique<FileAtSound>(f.dir, seen));
+    click(f(QStringLiteral("Audio")));
+    click(f(QStringLiteral("SprachTaste_4")));
+    setSoundBackend(nullptr);
+    QCOMPARE(seen, (QStringList{QStringLiteral("sBang.wav D 1"), QStringLiteral("sDrop1.wav D 0")}));
+    QCOMPARE(settingsOf(f.dir.readIni()).sprache, QStringLiteral("NL"));
+}
+
 void TestStart::tooltipsGerman()
 {
     Fixture f;
@@ -373,15 +403,17 @@ void TestStart::signKeys()
     Fixture f;
     click(f(QStringLiteral("Audio"))); // sound off
     f.sounds.clear();
-    const std::pair<const char *, const char16_t *> signs[] = {
-        {"MalPunkt", u"Fläche_malPunkt.jpg"}, {"MalStern", u"Fläche_malS.jpg"}, {"MalX", u"Fläche_malX.jpg"}};
-    for (const auto &[key, sign] : signs) {
+    const std::tuple<const char *, const char16_t *, const char16_t *> signs[] = {
+        {"MalPunkt", u"Fläche_malPunkt.jpg", u"START_Punkt.jpg"},
+        {"MalStern", u"Fläche_malS.jpg", u"START_Stern.jpg"},
+        {"MalX", u"Fläche_malX.jpg", u"START_X.jpg"}};
+    for (const auto &[key, sign, own] : signs) {
         QFile::remove(f.dir.iniPath());
         click(f(QString::fromLatin1(key)));
         QCOMPARE(picture(f(QStringLiteral("GewähltesMalzeichen"))), QString::fromUtf16(sign));
         QCOMPARE(settingsOf(f.dir.readIni()).malSymbol, app().settings.malSymbol);
         // The sign keys keep their own pictures.
-        QCOMPARE(picture(f(QString::fromLatin1(key))), f(QString::fromLatin1(key))->property("picture").toString());
+        QCOMPARE(picture(f(QString::fromLatin1(key))), QString::fromUtf16(own));
     }
     QCOMPARE(app().settings.malSymbol, QStringLiteral("x"));
     QCOMPARE(picture(f(QStringLiteral("MalPunkt"))), QStringLiteral("START_Punkt.jpg"));

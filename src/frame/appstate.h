@@ -37,8 +37,9 @@ void setDirectories(const QString &workingDir);
 void loadSettings();
 bool saveSettings();
 
-// Every change of a stored choice goes through here: the change is made in
-// memory first, so it holds for the run even when the file cannot be written.
+// Every change of a stored choice goes through here: `change` runs first
+// (with whatever the screen shows for it), then the file is written. The
+// change holds for the run even when the file cannot be written.
 bool changeSettings(const std::function<void(Settings &)> &change);
 
 // The index of the current language (D, E, S, F, NL, I), none for other codes.

@@ -159,8 +159,11 @@ void toggleSound(PictureKey *ear)
 {
     if (app().settings.audioStatus == 1) {
         ear->setPicture(QStringLiteral("OhrN_gedrückt.jpg"));
-        changeSettings([](Settings &s) { s.audioStatus = 0; });
-        playSoundFile(QStringLiteral("sBang.wav"));
+        // Sound is on again by the time the bang plays; the file comes last.
+        changeSettings([](Settings &s) {
+            s.audioStatus = 0;
+            playSoundFile(QStringLiteral("sBang.wav"));
+        });
     } else {
         ear->setPicture(QStringLiteral("OhrX_gedrückt.jpg"));
         changeSettings([](Settings &s) { s.audioStatus = 1; });

@@ -49,7 +49,8 @@ public:
                 if (!append(field, c))
                     return std::nullopt;
             }
-            skipToDelimiter();
+            if (!skipToDelimiter())
+                return std::nullopt;
             return finish(field);
         }
 
@@ -82,18 +83,20 @@ private:
             m_in.getChar(&c);
     }
 
-    // Whatever stands between a closing quote and the delimiter is dropped.
-    void skipToDelimiter()
+    // Whatever stands between a closing quote and the delimiter is dropped,
+    // as long as it is no longer than a field may be.
+    bool skipToDelimiter()
     {
         char c = 0;
-        for (int n = 0; n <= kMaxField && m_in.getChar(&c); ++n) {
-            if (c == ',' || c == '\n')
-                return;
+        for (int n = 0; n <= kMaxField; ++n) {
+            if (!m_in.getChar(&c) || c == ',' || c == '\n')
+                return true;
             if (c == '\r') {
                 swallowLineFeed();
-                return;
+                return true;
             }
         }
+        return false;
     }
 
     QIODevice &m_in;

@@ -105,6 +105,13 @@ void StartWindow::buildControls()
     }
 
     m_gewaehltesMalzeichen = addPictureBox(this, layout::kGewaehltesMalzeichen);
+    // The digits lie under the keys: the die reaches up into the 3 and must
+    // take presses there.
+    for (int k = 0; k < layout::kMethodCount; ++k) {
+        m_image2[k] = addPictureBox(this, layout::kImage2[k]);
+        m_image2[k]->setObjectName(indexedName(layout::kImage2[k].name, k));
+        connect(m_image2[k], &PictureBox::mouseMoved, this, [this, k] { showMethodHint(k); });
+    }
 
     const auto key = [this](const KeyPictures &entry) {
         PictureKey *k = addPictureKey(this, entry.place, entry.feedback);
@@ -143,13 +150,6 @@ void StartWindow::buildControls()
     connect(m_audio, &PictureKey::clicked, this, [this] { toggleSound(m_audio); });
     connect(m_helpButton, &PictureKey::clicked, this, &StartWindow::toggleHelpPanel);
     connect(m_exitButton, &PictureKey::clicked, this, &StartWindow::endProgram);
-
-    // The digits over the keys they name: the die reaches up into the 3.
-    for (int k = 0; k < layout::kMethodCount; ++k) {
-        m_image2[k] = addPictureBox(this, layout::kImage2[k]);
-        m_image2[k]->setObjectName(indexedName(layout::kImage2[k].name, k));
-        connect(m_image2[k], &PictureBox::mouseMoved, this, [this, k] { showMethodHint(k); });
-    }
 
     // The help panel covers the screen, so it comes last.
     m_frame3 = addHelpFrame(this, layout::kFrame3);
@@ -221,12 +221,15 @@ void StartWindow::chooseSign(Sign sign)
 void StartWindow::chooseLanguage(int k)
 {
     const auto n = static_cast<std::size_t>(k);
-    changeSettings([n](Settings &s) { s.sprache = kLanguageCodes[n].toString(); });
-    m_textFeldKlein->setText(start::kLanguageNames[n].toString());
-    clearLanguageMarkers();
-    m_spWahl[n]->setPicture(kMarkerArrow);
-    playSoundFile(kDrop);
-    applyLanguage();
+    // Everything the choice shows happens before the file is written.
+    changeSettings([this, n](Settings &s) {
+        s.sprache = kLanguageCodes[n].toString();
+        m_textFeldKlein->setText(start::kLanguageNames[n].toString());
+        clearLanguageMarkers();
+        m_spWahl[n]->setPicture(kMarkerArrow);
+        playSoundFile(kDrop);
+        applyLanguage();
+    });
 }
 
 void StartWindow::clearLanguageMarkers()

@@ -276,10 +276,12 @@ void gnome(QPainter &p, const QRectF &area)
     p.drawEllipse(part(area, 0.81, 0.64, 0.11, 0.09));
 }
 
+// The digits stand in the upper part of their picture: the die key reaches
+// up over the lower part of the 3.
 void bigDigit(QPainter &p, const QRectF &area, int n)
 {
-    const QRectF box = area.adjusted(area.width() * 0.08, area.height() * 0.06, -area.width() * 0.08,
-                                     -area.height() * 0.06);
+    const QRectF box = area.adjusted(area.width() * 0.1, area.height() * 0.02, -area.width() * 0.1,
+                                     -area.height() * 0.28);
     drawText(p, box.translated(2, 2), QString::number(n), {QColor(0, 0, 0, 60), QColor(0, 0, 0, 60), 0.12});
     drawText(p, box, QString::number(n), {numberColour(n), numberColour(n).darker(250), 0.12});
 }

@@ -34,7 +34,8 @@ public:
             effect = new QSoundEffect(&m_owner);
             effect->setSource(QUrl::fromLocalFile(path));
         }
-        if (m_current && m_current != effect)
+        // The same sound again starts from its beginning, like any other.
+        if (m_current)
             m_current->stop();
         m_current = effect;
         effect->play();

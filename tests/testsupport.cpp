@@ -49,7 +49,6 @@ WorkDir::WorkDir(Content content) : m_previous(QDir::currentPath())
 
 WorkDir::~WorkDir()
 {
-    setDtaWritable(true);
     QDir::setCurrent(m_previous);
 }
 
@@ -74,17 +73,6 @@ QByteArray WorkDir::readIni() const
 bool WorkDir::iniExists() const
 {
     return QFile::exists(iniPath());
-}
-
-void WorkDir::setDtaWritable(bool writable) const
-{
-    const QString dta = m_dir.filePath(QStringLiteral("DTA"));
-    if (!QFileInfo::exists(dta))
-        return;
-    QFile::Permissions p = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser;
-    if (writable)
-        p |= QFile::WriteOwner | QFile::WriteUser;
-    QFile::setPermissions(dta, p);
 }
 
 SoundRecorder::SoundRecorder() : m_paths(std::make_shared<QStringList>())

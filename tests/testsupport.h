@@ -28,7 +28,6 @@ public:
     void writeIni(const QByteArray &bytes) const;
     QByteArray readIni() const;
     bool iniExists() const;
-    void setDtaWritable(bool writable) const;
 
 private:
     QTemporaryDir m_dir;

@@ -8,6 +8,7 @@ namespace art {
 Pictures startPictures();
 Pictures ballsPictures();
 Pictures calculatorPictures();
+Pictures randomPictures();
 Pictures otherPictures();
 
 // Pictures that more than one screen's artwork draws.

@@ -112,17 +112,6 @@ Pictures otherPictures()
                       eraserKeyColour, [](QPainter &p, const QRectF &face) {
                           drawEraser(p, centred(face, face.width() * 1.1, face.height() * 1.6), 0);
                       }});
-
-    const std::pair<int, int> ranges[] = {{2, 4}, {3, 5}, {4, 6}, {5, 7}, {6, 8}, {7, 9}, {3, 7}, {6, 9}};
-    for (const auto &[from, to] : ranges) {
-        const QString stem = u"%1-%2"_s.arg(from).arg(to);
-        const QString text = u"%1 - %2"_s.arg(from).arg(to);
-        addKey(pictures, {stem + u"_normal.jpg"_s, stem + u"_gedrückt.jpg"_s, {177, 65}, QColor(195, 160, 255),
-                          [text](QPainter &p, const QRectF &face) {
-                              drawText(p, centred(face, face.width() * 0.7, face.height() * 0.85), text,
-                                       {Qt::white, QColor(70, 30, 130), 0.12});
-                          }});
-    }
     return pictures;
 }
 

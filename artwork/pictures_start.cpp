@@ -349,8 +349,6 @@ Pictures startPictures()
     const Key keys[] = {
         {u"KugelnTaste_normal.jpg"_s, u"KugelnTaste_gedrückt.jpg"_s, {177, 57}, QColor(150, 215, 255), ballsFace},
         {u"PButton_normal.jpg"_s, u"PunktButton_gedrückt.jpg"_s, {81, 57}, QColor(255, 236, 160), seriesFace},
-        {u"Würfel0.jpg"_s, u"Würfel1.jpg"_s, {89, 89}, QColor(255, 175, 90),
-         [](QPainter &p, const QRectF &face) { drawEmoji(p, face, u"🎲"_s); }},
         {u"Taschenrechner_normal.jpg"_s, u"Taschenrechner_gedrückt.jpg"_s, {81, 89}, QColor(255, 215, 120),
          calculatorFace},
         {u"Web_normal.jpg"_s, u"Web_gedrückt.jpg"_s, {49, 49}, QColor(150, 220, 255),

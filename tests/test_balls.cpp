@@ -27,10 +27,10 @@ const QString kAtRest = u"oooooooooo-----"_s;
 const QStringList kLanguages{u"D"_s, u"E"_s, u"S"_s, u"F"_s, u"NL"_s, u"I"_s};
 
 // One opened bead frame in a fresh working directory, with the sounds recorded.
-class Screen
+class Bead
 {
 public:
-    explicit Screen(const QString &sprache = u"D"_s, const QString &sign = u"x"_s, qint16 farbe = 0,
+    explicit Bead(const QString &sprache = u"D"_s, const QString &sign = u"x"_s, qint16 farbe = 0,
                     qint16 audio = 0)
     {
         prepare(sprache, sign, farbe, audio);
@@ -38,7 +38,7 @@ public:
     }
     // For a test that prepares the folder itself before the screen opens.
     struct Later {};
-    explicit Screen(Later) {}
+    explicit Bead(Later) {}
 
     static void prepare(const QString &sprache, const QString &sign, qint16 farbe, qint16 audio)
     {
@@ -188,7 +188,7 @@ private slots:
 
 void TestBalls::loadShowsTheStartOfTheGame()
 {
-    Screen s(u"D"_s, u"*"_s, 1, 1);
+    Bead s(u"D"_s, u"*"_s, 1, 1);
     QCOMPARE(s.window->objectName(), u"B1_KUGELN"_s);
     QCOMPARE(s.window->size(), QSize(1013, 759));
     QCOMPARE(s.rods(), repeated(kAtRest, 10));
@@ -228,7 +228,7 @@ void TestBalls::loadShowsTheStartOfTheGame()
 
 void TestBalls::controlsSitWhereTheLayoutSays()
 {
-    Screen s;
+    Bead s;
     const QList<std::pair<QString, QRect>> places{
         {u"Stange1_0"_s, {48, 43, 49, 49}},     {u"Stange1_14"_s, {720, 43, 49, 49}},
         {u"Stange4_7"_s, {384, 203, 49, 49}},   {u"Stange10_14"_s, {720, 523, 49, 49}},
@@ -303,7 +303,7 @@ void TestBalls::threeTimesFour()
                                  u"A: 1er número es cuántas veces ..."_s, u"A: 1er nombre est combien de fois ...sp"_s,
                                  u"A: het eerste nummer is hoe vaak ..."_s,
                                  u"A: Il primo numero è quante volte ...du"_s};
-    Screen s(lang);
+    Bead s(lang);
     QCOMPARE(s.text(u"MeldeFeld"_s), firstHints.at(kLanguages.indexOf(lang)));
 
     s.click(u"Zahl1_2"_s);
@@ -372,7 +372,7 @@ void TestBalls::beadFrame()
     QFETCH(int, b);
     QFETCH(QString, result);
     QFETCH(QString, bothOrders);
-    Screen s;
+    Bead s;
     s.task(a, b);
     QCOMPARE(s.rods(), splitRods(a, b));
     if (a == 10)
@@ -395,7 +395,7 @@ void TestBalls::beadFrame()
 
 void TestBalls::secondRowClickedAgain()
 {
-    Screen s;
+    Bead s;
     s.task(3, 4);
     s.click(u"OKButton"_s);
     s.sounds.clear();
@@ -417,7 +417,7 @@ void TestBalls::secondRowClickedAgain()
 
 void TestBalls::thumbTwice()
 {
-    Screen s(u"E"_s);
+    Bead s(u"E"_s);
     s.task(6, 7);
     s.sounds.clear();
     s.click(u"OKButton"_s);
@@ -433,7 +433,7 @@ void TestBalls::thumbTwice()
 
 void TestBalls::eraserStartsAgain()
 {
-    Screen s;
+    Bead s;
     s.task(8, 2);
     s.click(u"OKButton"_s);
     s.sounds.clear();
@@ -471,7 +471,7 @@ void TestBalls::eraserStartsAgain()
 
 void TestBalls::reopening()
 {
-    Screen s;
+    Bead s;
     s.task(3, 4);
     s.click(u"OKButton"_s);
     s.window.reset();
@@ -498,7 +498,7 @@ void TestBalls::reopening()
 
 void TestBalls::unknownLanguage()
 {
-    Screen s(u"XY"_s);
+    Bead s(u"XY"_s);
     QCOMPARE(s.text(u"MeldeFeld"_s), QString());
     s.click(u"Zahl1_2"_s);
     QCOMPARE(s.text(u"TextFeld"_s), u" 3 "_s);
@@ -535,7 +535,7 @@ void TestBalls::rowSigns()
     QFETCH(QString, malSymbol);
     QFETCH(QString, signPicture);
     QFETCH(QString, firstRow);
-    Screen s(u"D"_s, malSymbol);
+    Bead s(u"D"_s, malSymbol);
     QCOMPARE(s.pic(u"XButton"_s), signPicture);
     s.task(3, 2);
     s.click(u"OKButton"_s);
@@ -559,7 +559,7 @@ void TestBalls::brushes()
 {
     QFETCH(int, brush);
     QFETCH(QColor, colour);
-    Screen s(u"NL"_s, u"."_s, brush == 0 ? 3 : 0);
+    Bead s(u"NL"_s, u"."_s, brush == 0 ? 3 : 0);
     s.task(2, 2);
     s.click(u"OKButton"_s);
     s.sounds.clear();
@@ -578,7 +578,7 @@ void TestBalls::brushes()
 void TestBalls::storedBrushAppliedAtLoad()
 {
     {
-        Screen s(Screen::Later{});
+        Bead s(Bead::Later{});
         s.dir.writeIni(QByteArray("\"Malkobold\"\r\n") + iniTail(u"x"_s, u"E"_s, 6, 0, 3));
         loadSettings();
         s.open();
@@ -587,8 +587,8 @@ void TestBalls::storedBrushAppliedAtLoad()
     }
     {
         // An index outside the four colours nothing, but is kept and written.
-        Screen s(Screen::Later{});
-        Screen::prepare(u"E"_s, u"x"_s, 7, 0);
+        Bead s(Bead::Later{});
+        Bead::prepare(u"E"_s, u"x"_s, 7, 0);
         QVERIFY(!s.dir.iniExists());
         s.open();
         QCOMPARE(s.boardColour(), s.w(u"TextFeld"_s)->palette().color(QPalette::WindowText));
@@ -603,7 +603,7 @@ void TestBalls::storedBrushAppliedAtLoad()
 
 void TestBalls::rowSharedButNotStored()
 {
-    Screen s;
+    Bead s;
     const QByteArray atLoad = s.dir.readIni();
     verifyIni(atLoad, iniTail(u"x"_s, u"D"_s, 1, 0, 0));
     s.click(u"Zahl1_6"_s);
@@ -620,7 +620,7 @@ void TestBalls::rowSharedButNotStored()
 
 void TestBalls::ear()
 {
-    Screen s(u"D"_s, u"x"_s, 0, 1);
+    Bead s(u"D"_s, u"x"_s, 0, 1);
     QWidget *ear = s.w(u"Audio"_s);
     QCOMPARE(picture(ear), u"OhrN.jpg"_s);
 
@@ -691,7 +691,7 @@ void TestBalls::tooltips()
 {
     QFETCH(QString, lang);
     QFETCH(QStringList, tips);
-    Screen s(lang);
+    Bead s(lang);
     const QStringList plainKeys{u"ExitButton"_s, u"HelpButton"_s, QString(), QString(), u"XButton"_s,
                                 u"Radierer"_s, u"OKButton"_s, u"Pfeil1"_s, u"Pfeil2"_s, u"ErgebnisTafel"_s};
     for (int i = 0; i < plainKeys.size(); ++i) {
@@ -710,7 +710,7 @@ void TestBalls::tooltips()
 
 void TestBalls::tooltipsForUnknownLanguage()
 {
-    Screen s(u"de"_s);
+    Bead s(u"de"_s);
     for (QWidget *w : s.window->findChildren<QWidget *>())
         QVERIFY2(w->toolTip().isEmpty(), qPrintable(w->objectName()));
 }
@@ -755,7 +755,7 @@ void TestBalls::helpPage()
 {
     QFETCH(QString, lang);
     QFETCH(QStringList, begins);
-    Screen s(lang);
+    Bead s(lang);
     QWidget *key = s.w(u"HelpButton"_s);
     QWidget *page = s.w(u"Frame2"_s);
     const QStringList labels{u"Label4"_s, u"Label1"_s, u"Label2"_s, u"Label3"_s};
@@ -796,7 +796,7 @@ void TestBalls::helpPage()
 
 void TestBalls::helpPageClosedByFirstNumberAndEraser()
 {
-    Screen s;
+    Bead s;
     QWidget *page = s.w(u"Frame2"_s);
     s.click(u"HelpButton"_s);
     QVERIFY(page->isVisible());
@@ -819,7 +819,7 @@ void TestBalls::helpPageClosedByFirstNumberAndEraser()
     QCOMPARE(s.sounds.names(), QStringList{u"sBang.wav"_s});
 
     // With a code outside the six the page opens and closes with empty labels.
-    Screen other(u"?"_s);
+    Bead other(u"?"_s);
     other.click(u"HelpButton"_s);
     QVERIFY(other.w(u"Frame2"_s)->isVisible());
     QCOMPARE(other.text(u"Label1"_s), QString());
@@ -854,7 +854,7 @@ void TestBalls::pressFeedback()
     QFETCH(QString, pressed);
     QFETCH(bool, cursor);
     QFETCH(Qt::MouseButton, button);
-    Screen s;
+    Bead s;
     // Bring the screen to where the key accepts clicks.
     if (key.startsWith(u"Zahl2") || key == u"OKButton")
         s.task(5, 5);
@@ -873,7 +873,7 @@ void TestBalls::pressFeedback()
 
 void TestBalls::disabledKeys()
 {
-    Screen s;
+    Bead s;
     for (const QString &name : {u"Zahl2_0"_s, u"Zahl2_9"_s, u"OKButton"_s}) {
         QWidget *w = s.w(name);
         const QString before = picture(w);
@@ -903,7 +903,7 @@ void TestBalls::leaving()
 {
     WorkDir dir;
     SoundRecorder sounds;
-    Screen::prepare(u"D"_s, u"x"_s, 2, 0);
+    Bead::prepare(u"D"_s, u"x"_s, 2, 0);
     QByteArray atLoad;
     bool stillOpen = true;
     int result = -1;

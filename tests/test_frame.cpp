@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "frame/appstate.h"
+#include "frame/names.h"
 #include "frame/pictures.h"
 #include "frame/picturewidgets.h"
 #include "frame/screenkit.h"
@@ -77,7 +78,7 @@ public:
         resize(200, 200);
         key = new PictureKey(this, QStringLiteral("START_X.jpg"), QStringLiteral("START_X_G.jpg"));
         key->setGeometry(10, 10, 81, 57);
-        key->showNormal();
+        key->showNormalPicture();
     }
     PictureKey *key;
 };
@@ -487,7 +488,7 @@ void TestFrame::keyVariants()
     QWidget host;
     PictureKey web(&host, QStringLiteral("Web_normal.jpg"), QStringLiteral("Web_gedrückt.jpg"), PictureKey::Feedback::PictureOnly);
     web.setGeometry(0, 0, 49, 49);
-    web.showNormal();
+    web.showNormalPicture();
     press(&web);
     QCOMPARE(picture(&web), QStringLiteral("Web_gedrückt.jpg"));
     release(&web);
@@ -505,7 +506,7 @@ void TestFrame::keyVariants()
 
     PictureKey brush(&host, QStringLiteral("Pinsel_rot.jpg"), QString(), PictureKey::Feedback::None);
     brush.setGeometry(0, 0, 49, 49);
-    brush.showNormal();
+    brush.showNormalPicture();
     press(&brush);
     release(&brush);
     QCOMPARE(picture(&brush), QStringLiteral("Pinsel_rot.jpg"));
@@ -564,10 +565,10 @@ void TestFrame::textHelpers()
     QCOMPARE(padded(100), QStringLiteral(" 100"));
     QCOMPARE(padded(-4), QStringLiteral("-4"));
     QCOMPARE(plain(12), QStringLiteral("12"));
-    QCOMPARE(signPicture(QStringLiteral("x")), QStringLiteral("Fläche_malX.jpg"));
-    QCOMPARE(signPicture(QStringLiteral("*")), QStringLiteral("Fläche_malS.jpg"));
-    QCOMPARE(signPicture(QStringLiteral(".")), QStringLiteral("Fläche_malPunkt.jpg"));
-    QCOMPARE(signPicture(QStringLiteral("X")), QString());
+    QCOMPARE(names::signPicture(QStringLiteral("x")), QStringLiteral("Fläche_malX.jpg"));
+    QCOMPARE(names::signPicture(QStringLiteral("*")), QStringLiteral("Fläche_malS.jpg"));
+    QCOMPARE(names::signPicture(QStringLiteral(".")), QStringLiteral("Fläche_malPunkt.jpg"));
+    QCOMPARE(names::signPicture(QStringLiteral("X")), QString());
     QCOMPARE(brushColour(2), QColor(72, 164, 232));
     QVERIFY(!brushColour(4));
     QVERIFY(!brushColour(-1));

@@ -12,6 +12,10 @@ namespace mk {
 // One text in the six languages, in the order D, E, S, F, NL, I.
 using LangTexts = std::array<QStringView, 6>;
 
+// The cell of a language that has no such text: the control keeps what it
+// shows. An empty text is u"" and is written as such.
+inline constexpr QStringView kMissing{};
+
 inline constexpr std::array<QStringView, 6> kLanguageCodes{
     {u"D", u"E", u"S", u"F", u"NL", u"I"}};
 

@@ -1,5 +1,6 @@
 #include "picturewidgets.h"
 
+#include "names.h"
 #include "pictures.h"
 
 #include <QMouseEvent>
@@ -8,9 +9,6 @@
 namespace mk {
 
 namespace {
-
-constexpr char kHandCursor[] = "Hand1.ico";
-constexpr char kPressingHandCursor[] = "Hand3.ico";
 
 QSize devicePixels(const QWidget *w)
 {
@@ -123,7 +121,7 @@ void PictureKey::mousePressEvent(QMouseEvent *event)
     if (changesPicture())
         setPicture(m_pressed);
     if (changesCursor())
-        setCursorFile(QLatin1String(kPressingHandCursor));
+        setCursorFile(names::kPressingHandCursor.toString());
     QAbstractButton::mousePressEvent(event);
 }
 
@@ -132,7 +130,7 @@ void PictureKey::mouseReleaseEvent(QMouseEvent *event)
     if (changesPicture())
         setPicture(m_normal);
     if (changesCursor())
-        setCursorFile(QLatin1String(kHandCursor));
+        setCursorFile(names::kHandCursor.toString());
     // The click action runs in here, after the feedback, so a picture it sets stays.
     QAbstractButton::mouseReleaseEvent(event);
 }

@@ -76,8 +76,7 @@ public:
 
     QString picture() const { return m_slot.file(); }
     bool setPicture(const QString &file) { return m_slot.set(file, this); }
-    // Shows the normal picture.
-    bool showNormal() { return setPicture(m_normal); }
+    bool showNormalPicture() { return setPicture(m_normal); }
 
     QString cursorFile() const { return m_slot.cursorFile(); }
     bool setCursorFile(const QString &file) { return m_slot.setCursor(file, this); }

@@ -2,9 +2,11 @@
 
 #include "appstate.h"
 #include "colours.h"
+#include "names.h"
 #include "sound.h"
+#include "window.h"
 
-#include <QDialog>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,7 +20,276 @@ QColor colour(colours::Rgb rgb)
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
+template<typename W, typename... Args>
+W *placed(QWidget *parent, const Place &place, Args &&...args)
+{
+    auto *w = new W(parent, std::forward<Args>(args)...);
+    w->setObjectName(place.name.toString());
+    w->setGeometry(toPixels(place));
+    return w;
+}
+
+// Whether the elements of a group share one name, and so are told apart by index.
+bool sharesName(const GroupRow &row)
+{
+    for (int i = 1; i < row.count; ++i) {
+        if (row.places[i].name != row.places[0].name)
+            return false;
+    }
+    return true;
+}
+
+QString elementName(const GroupRow &row, int i)
+{
+    return sharesName(row) ? indexedName(row.places[i].name, i) : row.places[i].name.toString();
+}
+
+QString brushPicture(int i)
+{
+    return names::kBrushes[static_cast<std::size_t>(i)].picture.toString();
+}
+
 } // namespace
+
+HelpPage::HelpPage(QWidget *window, const HelpRow &row, const HelpTexts &texts)
+    : m_row(row), m_texts(texts)
+{
+    m_frame = placed<QFrame>(window, row.frame);
+    m_frame->setFrameShape(QFrame::Panel);
+    m_frame->setFrameShadow(QFrame::Raised);
+    m_frame->setLineWidth(3);
+    QPalette pal = m_frame->palette();
+    pal.setColor(QPalette::Window, colour(colours::kPanel));
+    m_frame->setPalette(pal);
+    m_frame->setAutoFillBackground(true);
+    m_frame->hide();
+
+    ScreenKit labels(window);
+    m_title = labels.addLabel(row.title, 18, true, m_frame);
+    m_title->setAlignment(Qt::AlignCenter);
+    for (int i = 0; i < row.paragraphCount; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        m_paragraphs[n] = labels.addLabel(row.paragraphs[n], row.paragraphPoints, false, m_frame);
+    }
+}
+
+void HelpPage::place()
+{
+    m_frame->move(toPixels(m_row.left, m_row.top, 0, 0).topLeft());
+}
+
+void HelpPage::toggle(PictureKey *helpKey)
+{
+    if (!m_frame->isHidden()) {
+        m_frame->hide();
+        helpKey->setPicture(names::kHelpKey.toString());
+    } else {
+        m_frame->show();
+        m_frame->raise();
+        playSoundFile(QStringLiteral("sHallo2.wav"));
+        helpKey->setPicture(names::kHelpKeyOpen.toString());
+    }
+    const auto language = currentLanguage();
+    if (const auto title = cell(*m_texts.title, language))
+        m_title->setText(*title);
+    for (int i = 0; i < m_row.paragraphCount; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        if (const auto text = cell(*m_texts.paragraphs[n], language))
+            fitText(m_paragraphs[n], *text, m_row.paragraphPoints, m_row.smallestPoints);
+    }
+}
+
+void HelpPage::hide()
+{
+    m_frame->hide();
+}
+
+PictureKey *ScreenKit::addKey(const KeyRow &row, std::function<void()> onClick)
+{
+    auto *key = placed<PictureKey>(m_window, row.place, row.feedback);
+    key->setPictures(row.normal.toString(), row.pressed.toString());
+    if (!row.normal.isEmpty())
+        m_pictures.push_back({key, row.normal.toString()});
+    if (row.tip)
+        bindTip(key, row.tip);
+    if (onClick)
+        QObject::connect(key, &PictureKey::clicked, m_window, std::move(onClick));
+    return key;
+}
+
+std::vector<PictureKey *> ScreenKit::addGroup(const GroupRow &row, const std::function<void(int)> &onClick)
+{
+    std::vector<PictureKey *> keys;
+    for (int i = 0; i < row.count; ++i) {
+        auto *key = placed<PictureKey>(m_window, row.places[i], row.feedback);
+        key->setObjectName(elementName(row, i));
+        key->setPictures(row.normal ? row.normal(i) : QString(), row.pressed ? row.pressed(i) : QString());
+        if (row.normal)
+            m_pictures.push_back({key, row.normal(i)});
+        if (row.tip)
+            bindTip(key, row.tip, i);
+        if (onClick)
+            QObject::connect(key, &PictureKey::clicked, m_window, [onClick, i] { onClick(i); });
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+PictureBox *ScreenKit::addPicture(const Place &place, QStringView picture, const LangTexts *tip)
+{
+    auto *box = placed<PictureBox>(m_window, place);
+    if (!picture.isEmpty())
+        m_pictures.push_back({box, picture.toString()});
+    if (tip)
+        bindTip(box, tip);
+    return box;
+}
+
+std::vector<PictureBox *> ScreenKit::addPictures(const GroupRow &row)
+{
+    std::vector<PictureBox *> boxes;
+    for (int i = 0; i < row.count; ++i) {
+        auto *box = placed<PictureBox>(m_window, row.places[i]);
+        box->setObjectName(elementName(row, i));
+        if (row.normal)
+            m_pictures.push_back({box, row.normal(i)});
+        if (row.tip)
+            bindTip(box, row.tip, i);
+        boxes.push_back(box);
+    }
+    return boxes;
+}
+
+QLabel *ScreenKit::addLabel(const Place &place, int points, bool bold, QWidget *parent)
+{
+    auto *label = placed<QLabel>(parent ? parent : m_window, place);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(textFont(points, bold));
+    return label;
+}
+
+QFrame *ScreenKit::addFrame(const Place &place, QWidget *parent)
+{
+    auto *frame = placed<QFrame>(parent ? parent : m_window, place);
+    frame->setFrameShape(QFrame::StyledPanel);
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::Window, colour(colours::kPanel));
+    frame->setPalette(pal);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+PictureKey *ScreenKit::addEar(const Place &place, const LangTexts *tip)
+{
+    PictureKey *ear = addKey({place, names::kEarOn, {}, Feedback::CursorOnly, tip});
+    QObject::connect(ear, &PictureKey::clicked, m_window, [ear] { toggleSound(ear); });
+    return ear;
+}
+
+PictureKey *ScreenKit::addHelp(const KeyRow &key, const HelpRow &page, const HelpTexts &texts)
+{
+    PictureKey *helpKey = addKey(key);
+    m_help = std::make_unique<HelpPage>(m_window, page, texts);
+    QObject::connect(helpKey, &PictureKey::clicked, m_window, [this, helpKey] { m_help->toggle(helpKey); });
+    return helpKey;
+}
+
+PictureKey *ScreenKit::addLeave(const KeyRow &key, QDialog *screen)
+{
+    return addKey(key, [screen] { leaveScreen(screen); });
+}
+
+std::vector<PictureKey *> ScreenKit::addBrushes(const std::array<Place, 4> &places)
+{
+    m_hasBrushes = true;
+    return addGroup(groupRow(places, brushPicture, nullptr, Feedback::None, nullptr),
+                    [this](int i) { chooseColour(i); });
+}
+
+void ScreenKit::colourWithBrush(QLabel *label)
+{
+    m_coloured.push_back(label);
+}
+
+void ScreenKit::chooseColour(int farbe)
+{
+    if (const auto colour = brushColour(farbe)) {
+        for (QLabel *label : m_coloured)
+            setTextColour(label, *colour);
+    }
+    changeSettings([farbe](Settings &s) { s.farbe = static_cast<qint16>(farbe); });
+}
+
+void ScreenKit::bindTip(QWidget *control, const LangTexts *tip)
+{
+    m_bindings.push_back({control, tip, nullptr, 0, true});
+}
+
+void ScreenKit::bindTip(QWidget *control, IndexedText tip, int index)
+{
+    m_bindings.push_back({control, nullptr, tip, index, true});
+}
+
+void ScreenKit::bindText(QLabel *label, const LangTexts *text)
+{
+    m_bindings.push_back({label, text, nullptr, 0, false});
+}
+
+void ScreenKit::loadHead()
+{
+    centerForm(m_window, 4);
+    setThickBorder(m_window);
+    if (m_help)
+        m_help->place();
+}
+
+void ScreenKit::showPictures()
+{
+    for (const Picture &p : m_pictures) {
+        if (auto *key = qobject_cast<PictureKey *>(p.control))
+            key->setPicture(p.file);
+        else if (auto *box = qobject_cast<PictureBox *>(p.control))
+            box->setPicture(p.file);
+    }
+}
+
+void ScreenKit::applyLanguage()
+{
+    const auto language = currentLanguage();
+    if (!language)
+        return;
+    for (const Binding &b : m_bindings) {
+        std::optional<QString> text;
+        if (b.indexed)
+            text = b.indexed(*language, b.index);
+        else
+            text = cell(*b.texts, language);
+        if (!text)
+            continue;
+        if (b.isTip)
+            b.control->setToolTip(*text);
+        else
+            static_cast<QLabel *>(b.control)->setText(*text);
+    }
+}
+
+Screen::Screen(QWidget *parent, const Row &row) : QDialog(parent)
+{
+    setUpWindow(this, row.name, row.width, row.height);
+    setWindowTitle(QStringLiteral("Malkobold 1x1"));
+}
+
+void Screen::load()
+{
+    m_kit.loadHead();
+    m_kit.showPictures();
+    if (m_kit.hasBrushes())
+        m_kit.chooseColour(app().settings.farbe);
+    loadState();
+    m_kit.applyLanguage();
+}
 
 void setUpWindow(QWidget *window, QStringView name, int widthTwips, int heightTwips)
 {
@@ -31,70 +302,16 @@ void setUpWindow(QWidget *window, QStringView name, int widthTwips, int heightTw
     window->setAutoFillBackground(true);
 }
 
-namespace {
-
-template<typename W, typename... Args>
-W *placed(QWidget *parent, const Place &place, Args &&...args)
-{
-    auto *w = new W(parent, std::forward<Args>(args)...);
-    w->setObjectName(place.name.toString());
-    w->setGeometry(toPixels(place));
-    return w;
-}
-
-} // namespace
-
-PictureBox *addPictureBox(QWidget *parent, const Place &place)
-{
-    return placed<PictureBox>(parent, place);
-}
-
-PictureKey *addPictureKey(QWidget *parent, const Place &place, PictureKey::Feedback feedback)
-{
-    return placed<PictureKey>(parent, place, feedback);
-}
-
-QLabel *addLabel(QWidget *parent, const Place &place)
-{
-    auto *label = placed<QLabel>(parent, place);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QFrame *addFrame(QWidget *parent, const Place &place)
-{
-    auto *frame = placed<QFrame>(parent, place);
-    frame->setFrameShape(QFrame::StyledPanel);
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::Window, colour(colours::kPanel));
-    frame->setPalette(pal);
-    frame->setAutoFillBackground(true);
-    return frame;
-}
-
-QFrame *addHelpFrame(QWidget *parent, const Place &place)
-{
-    QFrame *frame = addFrame(parent, place);
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
-    frame->setLineWidth(3);
-    frame->hide();
-    return frame;
-}
-
-QLabel *addHelpTitle(QFrame *helpFrame, const Place &place)
-{
-    QLabel *title = addLabel(helpFrame, place);
-    title->setFont(textFont(18, true));
-    title->setAlignment(Qt::AlignCenter);
-    return title;
-}
-
 QString indexedName(QStringView group, int index)
 {
     return group.toString() + u'_' + QString::number(index);
+}
+
+std::optional<QString> cell(const LangTexts &texts, std::optional<std::size_t> language)
+{
+    if (!language || *language >= texts.size() || texts[*language].isNull())
+        return std::nullopt;
+    return texts[*language].toString();
 }
 
 QFont textFont(int pointSize, bool bold)
@@ -108,34 +325,25 @@ QFont textFont(int pointSize, bool bold)
     return font;
 }
 
-QString signPicture(const QString &malSymbol)
+void fitText(QLabel *label, const QString &text, int largest, int smallest)
 {
-    if (malSymbol == u"x")
-        return QStringLiteral("Fläche_malX.jpg");
-    if (malSymbol == u"*")
-        return QStringLiteral("Fläche_malS.jpg");
-    if (malSymbol == u".")
-        return QStringLiteral("Fläche_malPunkt.jpg");
-    return {};
-}
-
-QString brushPicture(int index)
-{
-    static const std::array<QString, kBrushCount> pictures{
-        QStringLiteral("Pinsel_schwarz.jpg"), QStringLiteral("Pinsel_rot.jpg"),
-        QStringLiteral("Pinsel_blau.jpg"), QStringLiteral("Pinsel_grün.jpg")};
-    return index >= 0 && index < kBrushCount ? pictures[static_cast<std::size_t>(index)] : QString();
+    const QRect box = label->contentsRect();
+    QFont font = label->font();
+    for (int size = largest; size >= smallest; --size) {
+        font.setPointSize(size);
+        const QRect need = QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | label->alignment(), text);
+        if (need.width() <= box.width() && need.height() <= box.height())
+            break;
+    }
+    label->setFont(font);
+    label->setText(text);
 }
 
 std::optional<QColor> brushColour(int farbe)
 {
-    switch (farbe) {
-    case 0: return QColor(0, 0, 0);
-    case 1: return QColor(255, 0, 0);
-    case 2: return QColor(72, 164, 232);
-    case 3: return QColor(0, 192, 0);
-    default: return std::nullopt;
-    }
+    if (farbe < 0 || farbe >= static_cast<int>(names::kBrushCount))
+        return std::nullopt;
+    return colour(names::kBrushes[static_cast<std::size_t>(farbe)].colour);
 }
 
 void setTextColour(QLabel *label, const QColor &colour)
@@ -145,43 +353,19 @@ void setTextColour(QLabel *label, const QColor &colour)
     label->setPalette(pal);
 }
 
-QString plain(int n)
-{
-    return QString::number(n);
-}
-
-QString padded(int n)
-{
-    return n < 0 ? QString::number(n) : u' ' + QString::number(n);
-}
-
 void toggleSound(PictureKey *ear)
 {
     if (app().settings.audioStatus == 1) {
-        ear->setPicture(QStringLiteral("OhrN_gedrückt.jpg"));
+        ear->setPicture(names::kEarOnPressed.toString());
         // Sound is on again by the time the bang plays; the file comes last.
         changeSettings([](Settings &s) {
             s.audioStatus = 0;
             playSoundFile(QStringLiteral("sBang.wav"));
         });
     } else {
-        ear->setPicture(QStringLiteral("OhrX_gedrückt.jpg"));
+        ear->setPicture(names::kEarOffPressed.toString());
         changeSettings([](Settings &s) { s.audioStatus = 1; });
     }
-}
-
-bool toggleHelp(QWidget *helpFrame, PictureKey *helpKey)
-{
-    if (!helpFrame->isHidden()) {
-        helpFrame->hide();
-        helpKey->setPicture(QStringLiteral("HelpButton.jpg"));
-        return false;
-    }
-    helpFrame->show();
-    helpFrame->raise();
-    playSoundFile(QStringLiteral("sHallo2.wav"));
-    helpKey->setPicture(QStringLiteral("HelpPage_Leave.jpg"));
-    return true;
 }
 
 void leaveScreen(QDialog *screen)

@@ -48,11 +48,6 @@ protected:
 
 } // namespace
 
-QRect toPixels(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 std::optional<QPointF> centeredPosition(QSizeF screen, QSizeF window, int mode)
 {
     const double sw = screen.width(), sh = screen.height();

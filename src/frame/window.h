@@ -1,36 +1,16 @@
 #pragma once
 
+#include "layout.h"
+
 #include <QPointF>
-#include <QRect>
 #include <QSizeF>
-#include <QStringView>
+#include <QString>
 
 #include <optional>
 
 class QWidget;
 
 namespace mk {
-
-inline constexpr int kTwipsPerPixel = 15;
-
-constexpr int twipsToPixels(int twips)
-{
-    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
-}
-
-// One control of a screen's layout table, in twips.
-struct Place
-{
-    QStringView name;
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-QRect toPixels(int left, int top, int width, int height);
-inline QRect toPixels(const Place &p) { return toPixels(p.left, p.top, p.width, p.height); }
 
 // Where CenterForm puts a window (all in twips): the new Left and Top, or
 // none for a mode outside 0..4.

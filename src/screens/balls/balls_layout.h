@@ -1,6 +1,9 @@
 #pragma once
 
-#include "frame/window.h"
+#include "screens/balls/balls_texts.h"
+
+#include "frame/names.h"
+#include "frame/screenkit.h"
 
 #include <array>
 
@@ -8,31 +11,33 @@
 // a frame count from that frame's corner.
 namespace mk::balls::layout {
 
-inline constexpr int kWidth = 15195;
-inline constexpr int kHeight = 11385;
+inline constexpr Screen::Row kWindow{u"B1_KUGELN", 15195, 11385};
 
-// The help page's place once the screen has loaded.
-inline constexpr int kHelpLeft = 120;
-inline constexpr int kHelpTop = 120;
+// The help page, moved to 120, 120 once the screen has loaded.
+inline constexpr HelpRow kHelpPage{
+    {u"Frame2", 3480, 11160, 12135, 11295},
+    {u"Label4", 600, 720, 10815, 975},
+    {{{u"Label1", 480, 2040, 10935, 2775}, {u"Label2", 480, 4920, 10935, 2535}, {u"Label3", 480, 7680, 10935, 2775}}},
+    3, 120, 120, 16, 11};
+inline constexpr HelpTexts kHelpTexts{&kHelpTitle, {{&kHelp1, &kHelp2, &kHelp3}}};
 
-inline constexpr Place kFrame2{u"Frame2", 3480, 11160, 12135, 11295};
-inline constexpr Place kLabel4{u"Label4", 600, 720, 10815, 975};
-inline constexpr Place kLabel3{u"Label3", 480, 7680, 10935, 2775};
-inline constexpr Place kLabel2{u"Label2", 480, 4920, 10935, 2535};
-inline constexpr Place kLabel1{u"Label1", 480, 2040, 10935, 2775};
 inline constexpr Place kFrame1{u"Frame1", 12240, 1080, 2775, 4095};
 inline constexpr Place kMeldeFeld{u"MeldeFeld", 120, 1560, 2535, 2415};
 inline constexpr Place kTextFeld{u"TextFeld", 120, 240, 2535, 1335};
 inline constexpr Place kPfeilRadierer{u"PfeilRadierer", 13680, 5400, 990, 705};
 inline constexpr Place kAudio{u"Audio", 13680, 9120, 1215, 855};
+inline constexpr KeyRow kRadierer{{u"Radierer", 12240, 5160, 1455, 1095},
+                                  u"RadierButton.jpg", u"RadierButton_gedrückt.jpg", Feedback::PictureOnly, &kEraserTip};
+inline constexpr KeyRow kHelpButton{{u"HelpButton", 12840, 120, 975, 975},
+                                    names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &kHelpTip};
+inline constexpr KeyRow kOKButton{{u"OKButton", 12240, 8040, 2775, 975},
+                                  u"OK_Button.jpg", u"OK_Button_gedrückt.jpg", Feedback::PictureAndCursor, &kThumbTip};
+inline constexpr KeyRow kExitButton{{u"ExitButton", 13800, 120, 1215, 855},
+                                    names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &kExitTip};
 inline constexpr Place kPfeil2{u"Pfeil2", 960, 10320, 975, 855};
 inline constexpr Place kPfeil1{u"Pfeil1", 960, 9480, 975, 855};
 inline constexpr Place kButtonB{u"ButtonB", 240, 10320, 735, 855};
 inline constexpr Place kButtonA{u"ButtonA", 240, 9480, 735, 855};
-inline constexpr Place kRadierer{u"Radierer", 12240, 5160, 1455, 1095};
-inline constexpr Place kHelpButton{u"HelpButton", 12840, 120, 975, 975};
-inline constexpr Place kOKButton{u"OKButton", 12240, 8040, 2775, 975};
-inline constexpr Place kExitButton{u"ExitButton", 13800, 120, 1215, 855};
 inline constexpr Place kXButton{u"XButton", 10560, 9480, 975, 855};
 inline constexpr Place kErgebnisfeld{u"Ergebnisfeld", 12360, 6360, 2655, 735};
 inline constexpr Place kErgebnisTafel{u"ErgebnisTafel", 12240, 6240, 2880, 900};
@@ -43,8 +48,7 @@ inline constexpr Place kImage2{u"Image2", 480, 120, 11250, 390};
 inline constexpr Place kPfeilRunter{u"Pfeil_runter", 13200, 7320, 990, 705};
 
 // Indexed groups: the element's name is the group's name, '_' and its index.
-inline constexpr int kBrushCount = 4;
-inline constexpr std::array<Place, kBrushCount> kPinsel{{
+inline constexpr std::array<Place, names::kBrushCount> kPinsel{{
     {u"Pinsel", 11640, 10080, 735, 735},
     {u"Pinsel", 12480, 10080, 735, 735},
     {u"Pinsel", 13320, 10080, 735, 735},
@@ -64,8 +68,17 @@ constexpr std::array<Place, kDigitCount> digitRow(QStringView name, int top)
     return row;
 }
 
-inline constexpr std::array<Place, kDigitCount> kZahl1 = digitRow(u"Zahl1", 9480);
-inline constexpr std::array<Place, kDigitCount> kZahl2 = digitRow(u"Zahl2", 10320);
+inline constexpr std::array<Place, kDigitCount> kZahl1Places = digitRow(u"Zahl1", 9480);
+inline constexpr std::array<Place, kDigitCount> kZahl2Places = digitRow(u"Zahl2", 10320);
+
+inline QString digitAtRest(int i) { return names::numberPicture(i + 1, names::kAtRest); }
+inline QString digitPressed(int i) { return names::numberPicture(i + 1, names::kPressed); }
+// The group's text, the key's number and a blank.
+inline QString digit1Tip(std::size_t language, int i) { return kDigit1Tip[language].toString() + plain(i + 1) + u' '; }
+inline QString digit2Tip(std::size_t language, int i) { return kDigit2Tip[language].toString() + plain(i + 1) + u' '; }
+
+inline constexpr GroupRow kZahl1 = groupRow(kZahl1Places, digitAtRest, digitPressed, Feedback::PictureAndCursor, digit1Tip);
+inline constexpr GroupRow kZahl2 = groupRow(kZahl2Places, digitAtRest, digitPressed, Feedback::PictureAndCursor, digit2Tip);
 
 // The bead frame: ten rods stacked from the top, fifteen places each, place 0
 // at the left end.

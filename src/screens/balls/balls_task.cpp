@@ -2,7 +2,8 @@
 
 #include "screens/balls/balls_texts.h"
 
-#include "frame/screenkit.h"
+#include "frame/names.h"
+#include "frame/numbers.h"
 
 #include <array>
 
@@ -17,18 +18,18 @@ Task &lastTask()
 const QString &BeadFrame::ballPicture(int rod)
 {
     // The ninth rod repeats the first one's violet; the last one is grey.
-    static const std::array<QString, kRods> pictures{
-        QStringLiteral("Kugel_violett.jpg"),    QStringLiteral("Kugel_rot.jpg"),
-        QStringLiteral("Kugel_orange.jpg"),     QStringLiteral("Kugel_gelb.jpg"),
-        QStringLiteral("Kugel_grün.jpg"),       QStringLiteral("Kugel_tannengrün.jpg"),
-        QStringLiteral("Kugel_hellblau.jpg"),   QStringLiteral("Kugel_blau.jpg"),
-        QStringLiteral("Kugel_violett.jpg"),    QStringLiteral("Kugel_grau.jpg")};
+    static const auto pictures = [] {
+        std::array<QString, kRods> all;
+        for (std::size_t r = 0; r < all.size(); ++r)
+            all[r] = names::kRodBalls[r].toString();
+        return all;
+    }();
     return pictures[static_cast<std::size_t>(rod)];
 }
 
 const QString &BeadFrame::barePicture()
 {
-    static const QString bare = QStringLiteral("Kugel_Stange.jpg");
+    static const QString bare = names::kBareRod.toString();
     return bare;
 }
 

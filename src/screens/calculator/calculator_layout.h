@@ -1,37 +1,43 @@
 #pragma once
 
-#include "frame/window.h"
+#include "screens/calculator/calculator_texts.h"
+
+#include "frame/names.h"
+#include "frame/screenkit.h"
 
 #include <array>
 
 // Where everything on the calculator sits, in twips.
 namespace mk::calculator::layout {
 
-inline constexpr int kWidth = 7230;
-inline constexpr int kHeight = 5325;
+namespace texts = calculator::texts;
 
-// The help page's place once the screen has loaded.
-inline constexpr int kHelpLeft = 240;
-inline constexpr int kHelpTop = 1320;
+inline constexpr Screen::Row kWindow{u"B4_Taschenrechner", 7230, 5325};
 
-inline constexpr Place kFrame3{u"Frame3", 2280, 4920, 6855, 3855};
-inline constexpr Place kLabel4{u"Label4", 120, 240, 6495, 735};
-inline constexpr Place kLabel1{u"Label1", 120, 1080, 6495, 2415};
+// The help page, moved to 240, 1320 once the screen has loaded.
+inline constexpr HelpRow kHelpPage{
+    {u"Frame3", 2280, 4920, 6855, 3855},
+    {u"Label4", 120, 240, 6495, 735},
+    {{{u"Label1", 120, 1080, 6495, 2415}}},
+    1, 240, 1320, 14, 14};
+inline constexpr HelpTexts kHelpTexts{&texts::kHelpTitle, {{&texts::kHelpText}}};
+
 inline constexpr Place kTxtRechner{u"txtRechner", 360, 480, 4215, 675};
-inline constexpr Place kExitButton{u"ExitButton", 5880, 360, 1215, 855};
-inline constexpr Place kHelpButton{u"HelpButton", 4800, 360, 975, 855};
-inline constexpr Place kCmdReslutat{u"cmdReslutat", 3000, 3840, 1575, 735};
-inline constexpr Place kCmdMultiply{u"cmdMultiply", 3840, 3000, 735, 735};
-inline constexpr Place kCmdDivide{u"cmdDivide", 3000, 3000, 735, 735};
-inline constexpr Place kCmdMinus{u"cmdMinus", 3840, 2160, 735, 735};
-inline constexpr Place kCmdPlus{u"cmdPlus", 3000, 2160, 735, 735};
-inline constexpr Place kCmdClear{u"cmdClear", 3840, 1320, 735, 735};
-inline constexpr Place kCmdClearEntry{u"cmdClearEntry", 3000, 1320, 735, 735};
-inline constexpr Place kCmdKomma{u"cmdKomma", 2040, 3840, 735, 735};
-inline constexpr Place kCmdPlusMinus{u"cmdPlusMinus", 360, 3840, 735, 735};
+inline constexpr KeyRow kExitButton{{u"ExitButton", 5880, 360, 1215, 855}, names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &texts::kExitTooltip};
+inline constexpr KeyRow kHelpButton{{u"HelpButton", 4800, 360, 975, 855}, names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &texts::kHelpTooltip};
+inline constexpr KeyRow kCmdReslutat{{u"cmdReslutat", 3000, 3840, 1575, 735}, u"TasteResultatBreit_normal.jpg", u"TasteResultatBreit_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
+inline constexpr KeyRow kCmdMultiply{{u"cmdMultiply", 3840, 3000, 735, 735}, u"TasteMal_normal.jpg", u"TasteMal_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
+inline constexpr KeyRow kCmdDivide{{u"cmdDivide", 3000, 3000, 735, 735}, u"TasteTeilen_normal.jpg", u"TasteTeilen_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
+inline constexpr KeyRow kCmdMinus{{u"cmdMinus", 3840, 2160, 735, 735}, u"TasteMinus_normal.jpg", u"TasteMinus_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
+inline constexpr KeyRow kCmdPlus{{u"cmdPlus", 3000, 2160, 735, 735}, u"TastePlus_normal.jpg", u"TastePlus_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
+inline constexpr KeyRow kCmdClear{{u"cmdClear", 3840, 1320, 735, 735}, u"TasteC_normal.jpg", u"TasteC_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
+inline constexpr KeyRow kCmdClearEntry{{u"cmdClearEntry", 3000, 1320, 735, 735}, u"TasteCE_normal.jpg", u"TasteCE_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
+inline constexpr KeyRow kCmdKomma{{u"cmdKomma", 2040, 3840, 735, 735}, u"TasteKomma_normal.jpg", u"TasteKomma_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
+// The blank key only fills its place: no feedback, no action.
+inline constexpr KeyRow kCmdPlusMinus{{u"cmdPlusMinus", 360, 3840, 735, 735}, u"0leer.jpg", {}, Feedback::None, nullptr};
 
 // The digit keys, 0 to 9.
-inline constexpr std::array<Place, 10> kDigits{{
+inline constexpr std::array<Place, 10> kDigitPlaces{{
     {u"cmdZero", 1200, 3840, 735, 735},
     {u"cmdOne", 360, 1320, 735, 735},
     {u"cmdTwo", 1200, 1320, 735, 735},
@@ -43,5 +49,9 @@ inline constexpr std::array<Place, 10> kDigits{{
     {u"cmdEight", 1200, 3000, 735, 735},
     {u"cmdNine", 2040, 3000, 735, 735},
 }};
+
+inline QString digitAtRest(int d) { return names::numberPicture(d, names::kAtRest); }
+inline QString digitPressed(int d) { return names::numberPicture(d, names::kPressed); }
+inline constexpr GroupRow kDigits = groupRow(kDigitPlaces, digitAtRest, digitPressed, Feedback::PictureAndCursor, nullptr);
 
 } // namespace mk::calculator::layout

@@ -6,19 +6,13 @@
 
 #include "screens/calculator/calc_engine.h"
 
-#include <QDialog>
+#include "frame/screenkit.h"
 
-#include <array>
-
-class QFrame;
-class QLabel;
 class QLineEdit;
 
 namespace mk {
 
-class PictureKey;
-
-class CalculatorWindow : public QDialog
+class CalculatorWindow : public Screen
 {
     Q_OBJECT
 
@@ -27,7 +21,7 @@ public:
 
 private:
     void buildControls();
-    void load();
+    void loadState() override;
 
     void addDigit(int digit);
     void addPoint();
@@ -35,28 +29,12 @@ private:
     void showResult();
     void clearAll();
     void clearEntry();
-    void toggleHelpPage();
     void showDisplay();
     void report(CalcError error);
 
     CalcEngine m_engine;
 
-    std::array<PictureKey *, 10> m_digits{};
-    PictureKey *m_cmdKomma = nullptr;
-    PictureKey *m_cmdPlus = nullptr;
-    PictureKey *m_cmdMinus = nullptr;
-    PictureKey *m_cmdMultiply = nullptr;
-    PictureKey *m_cmdDivide = nullptr;
-    PictureKey *m_cmdReslutat = nullptr;
-    PictureKey *m_cmdClear = nullptr;
-    PictureKey *m_cmdClearEntry = nullptr;
-    PictureKey *m_cmdPlusMinus = nullptr;
-    PictureKey *m_helpButton = nullptr;
-    PictureKey *m_exitButton = nullptr;
     QLineEdit *m_txtRechner = nullptr;
-    QFrame *m_frame3 = nullptr;
-    QLabel *m_label4 = nullptr;
-    QLabel *m_label1 = nullptr;
 };
 
 } // namespace mk

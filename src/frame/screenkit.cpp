@@ -201,10 +201,11 @@ PictureKey *ScreenKit::addLeave(const KeyRow &key, QDialog *screen)
     return addKey(key, [screen] { leaveScreen(screen); });
 }
 
-std::vector<PictureKey *> ScreenKit::addBrushes(const std::array<Place, 4> &places)
+std::vector<PictureKey *> ScreenKit::addBrushes(const std::array<Place, 4> &places, Feedback feedback,
+                                                IndexedText tip)
 {
     m_hasBrushes = true;
-    return addGroup(groupRow(places, brushPicture, nullptr, Feedback::None, nullptr),
+    return addGroup(groupRow(places, brushPicture, nullptr, feedback, tip),
                     [this](int i) { chooseColour(i); });
 }
 

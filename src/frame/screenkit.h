@@ -129,8 +129,10 @@ public:
     // The leave key of a screen opened from the start screen.
     PictureKey *addLeave(const KeyRow &key, QDialog *screen);
     // The four brushes: a brush colours the labels given to colourWithBrush
-    // and stores the choice.
-    std::vector<PictureKey *> addBrushes(const std::array<Place, 4> &places);
+    // and stores the choice. Screens differ in how a brush answers a press
+    // and in which brushes carry a tooltip (none: no tooltip).
+    std::vector<PictureKey *> addBrushes(const std::array<Place, 4> &places, Feedback feedback = Feedback::None,
+                                         IndexedText tip = nullptr);
     void colourWithBrush(QLabel *label);
     void chooseColour(int farbe);
     bool hasBrushes() const { return m_hasBrushes; }

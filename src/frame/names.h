@@ -21,6 +21,15 @@ inline QString numberPicture(int number, QChar state)
 inline constexpr QChar kAtRest = u'n';
 inline constexpr QChar kPressed = u'g';
 
+// A factor of a task on its tile: "Fläche07.jpg" for 7.
+inline QString factorPicture(int factor)
+{
+    return QStringLiteral("Fläche%1.jpg").arg(factor, 2, 10, QLatin1Char('0'));
+}
+// The equals tile of a task and the board its answer stands on.
+inline constexpr QStringView kEqualsTile = u"Fläche_Gleich.jpg";
+inline constexpr QStringView kAnswerSign = u"Schild_Ergebnisse.jpg";
+
 // The tile of a multiplication sign ("x", "*", "."); empty for any other.
 inline QString signPicture(QStringView malSymbol)
 {

@@ -78,7 +78,7 @@ void BallsWindow::buildControls()
     m_textFeld->setText(QStringLiteral(" "));
     m_meldeFeld = m_kit.addLabel(layout::kMeldeFeld, 14, true, frame1);
 
-    m_kit.addPicture(layout::kErgebnisTafel, u"Schild_Ergebnisse.jpg", &balls::kBoardTip);
+    m_kit.addPicture(layout::kErgebnisTafel, names::kAnswerSign, &balls::kBoardTip);
     m_ergebnisfeld = m_kit.addLabel(layout::kErgebnisfeld, 16, true);
     m_ergebnisfeld->setAlignment(Qt::AlignCenter);
     // The board under it carries the tooltip.

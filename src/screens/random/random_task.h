@@ -21,6 +21,14 @@ struct Range
 // The eight range keys in their order.
 inline constexpr std::array<Range, 8> kRanges{{{2, 4}, {3, 5}, {4, 6}, {5, 7}, {6, 8}, {7, 9}, {3, 7}, {6, 9}}};
 
+// A range key's picture, shared with the artwork: "2-4_normal.jpg" at rest,
+// "2-4_gedrückt.jpg" pressed.
+inline QString rangePicture(Range range, bool pressed)
+{
+    return QStringLiteral("%1-%2%3").arg(range.from).arg(range.to).arg(
+        pressed ? QStringLiteral("_gedrückt.jpg") : QStringLiteral("_normal.jpg"));
+}
+
 inline constexpr int kRowCount = 10;
 
 class DiceTask

@@ -50,14 +50,13 @@ inline constexpr LangTexts kResultLabel{{
 // The range keys' texts, the same in every language, by range key 0..7:
 // the second die's tooltip, the message and the label beside the ranges.
 // The uneven blanks are kept as the program has always shown them.
-inline constexpr int kRangeCount = 8;
 struct RangeTexts
 {
     QStringView dieTip;
     QStringView message;
     QStringView label;
 };
-inline constexpr std::array<RangeTexts, kRangeCount> kRangeTexts{{
+inline constexpr std::array<RangeTexts, 8> kRangeTexts{{
     {u" 2 - 4 ", u"2 - 4", u"2 - 4"},
     {u" 3 - 5 ", u"3 - 5", u"3 - 5"},
     {u" 4 - 6", u"4 - 6", u"4 - 6"},

@@ -630,7 +630,7 @@ void TestStart::screensOpenModallyAndLeaveStartUnchanged()
     };
     const QStringList before = snapshot();
     const std::pair<const char16_t *, const char16_t *> keys[] = {
-        {u"OKButton", u"B1_KUGELN"}, {u"TRechnerButton", u"B4_Taschenrechner"}};
+        {u"OKButton", u"B1_KUGELN"}, {u"TRechnerButton", u"B4_Taschenrechner"}, {u"Würfel", u"B3_ZUFALL"}};
     for (const auto &[key, screenName] : keys) {
         f.sounds.clear();
         bool startBlocked = false;

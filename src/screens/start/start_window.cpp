@@ -11,6 +11,7 @@
 
 #include "screens/balls/balls_window.h"
 #include "screens/calculator/calculator_window.h"
+#include "screens/random/random_window.h"
 
 #include <QDir>
 #include <QFrame>
@@ -90,13 +91,16 @@ void StartWindow::buildControls()
     m_kit.addHelp(layout::kHelpButton, layout::kHelpPage, layout::kHelpTexts);
     m_kit.addKey(layout::kWebTaste, [this] { openInBrowser(this, homePage()); });
     m_audio = m_kit.addEar(layout::kAudio, &start::kAudioTip);
-    // The series and random-task screens are not there yet: their keys only answer.
+    // The series screen is not there yet: its key only answers.
     m_kit.addKey(layout::kMalZeichenWahl, [] { playSoundFile(kDrop); });
     m_kit.addKey(layout::kTRechnerButton, [this] {
         playSoundFile(kDrop);
         openScreen<CalculatorWindow>();
     });
-    m_kit.addKey(layout::kWuerfel, [] { playSoundFile(kDrop); });
+    m_kit.addKey(layout::kWuerfel, [this] {
+        playSoundFile(kDrop);
+        openScreen<RandomWindow>();
+    });
 }
 
 void StartWindow::startUp()

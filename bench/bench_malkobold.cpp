@@ -1,4 +1,4 @@
-// Speed figures for the start screen and the balls screen, as medians over
+// Speed figures for the start screen and the balls and dice screens, as medians over
 // repeated runs. Not a test: it reports and never fails on a figure.
 //
 //   bench_malkobold [runs]
@@ -8,6 +8,7 @@
 // same size.
 
 #include "screens/balls/balls_window.h"
+#include "screens/random/random_window.h"
 #include "screens/start/start_window.h"
 
 #include "frame/appstate.h"
@@ -183,5 +184,18 @@ int main(int argc, char **argv)
     }
     out << QStringLiteral("balls, choose A: %1 ms; choose B: %2 ms\n")
                .arg(median(chooseA), 0, 'f', 3).arg(median(chooseB), 0, 'f', 3);
+
+    // A roll of either die and the thumb after it; the aim is under 2 ms each.
+    mk::RandomWindow dice;
+    dice.show();
+    QTest::qWait(50);
+    std::vector<double> firstDie, secondDie, thumb;
+    for (int i = 0; i < runs * 10; ++i) {
+        firstDie.push_back(timeClick(named(&dice, QStringLiteral("Würfel1_Button"))));
+        thumb.push_back(timeClick(named(&dice, QStringLiteral("OKButton"))));
+        secondDie.push_back(timeClick(named(&dice, QStringLiteral("Würfel2_Button"))));
+    }
+    out << QStringLiteral("dice, first die: %1 ms; second die: %2 ms; thumb: %3 ms\n")
+               .arg(median(firstDie), 0, 'f', 3).arg(median(secondDie), 0, 'f', 3).arg(median(thumb), 0, 'f', 3);
     return 0;
 }

@@ -1,10 +1,12 @@
 #include "pictures.h"
 
+#include "screens/random/random_task.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 #include <array>
-#include <cmath>
+#include <algorithm>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -119,13 +121,11 @@ Pictures randomPictures()
     // The start screen's key that opens the dice screen shows the same die.
     addKey(pictures, {u"Würfel0.jpg"_s, u"Würfel1.jpg"_s, {89, 89}, dieKeyColour, tumblingDie});
 
-    const std::array<std::pair<int, int>, 8> ranges{{{2, 4}, {3, 5}, {4, 6}, {5, 7}, {6, 8}, {7, 9}, {3, 7}, {6, 9}}};
-    for (const auto &[from, to] : ranges) {
-        const QString stem = u"%1-%2"_s.arg(from).arg(to);
-        const QString text = u"%1 - %2"_s.arg(from).arg(to);
-        const QColor colour = to - from > 2 ? wideRangeKeyColour : rangeKeyColour;
-        addKey(pictures, {stem + u"_normal.jpg"_s, stem + u"_gedrückt.jpg"_s, {177, 65}, colour,
-                          [text](QPainter &p, const QRectF &face) { rangeFace(p, face, text); }});
+    for (const mk::random::Range &range : mk::random::kRanges) {
+        const QString text = u"%1 - %2"_s.arg(range.from).arg(range.to);
+        const QColor colour = range.to - range.from > 2 ? wideRangeKeyColour : rangeKeyColour;
+        addKey(pictures, {mk::random::rangePicture(range, false), mk::random::rangePicture(range, true), {177, 65},
+                          colour, [text](QPainter &p, const QRectF &face) { rangeFace(p, face, text); }});
     }
 
     // Pictures the screen's layout carries itself: the arrows that point to

@@ -9,7 +9,10 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
+
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcSound, "malkobold.sound")
 
@@ -20,18 +23,18 @@ SoundBackend::~SoundBackend() = default;
 namespace {
 
 // One sound effect per file, decoded once; starting one stops the one before,
-// so only one sound plays at a time.
-class EffectPlayer final : public SoundBackend
+// so only one sound plays at a time. Lives on the sound thread.
+class EffectWorker final : public QObject
 {
 public:
-    void play(const QString &path) override
+    void play(const QString &path)
     {
         // No file or no loudspeaker: silence, without asking the platform to try.
         if (!QFileInfo(path).isFile() || QMediaDevices::defaultAudioOutput().isNull())
             return;
         QSoundEffect *&effect = m_effects[path];
         if (!effect) {
-            effect = new QSoundEffect(&m_owner);
+            effect = new QSoundEffect(this);
             effect->setSource(QUrl::fromLocalFile(path));
         }
         // The same sound again starts from its beginning, like any other.
@@ -42,9 +45,53 @@ public:
     }
 
 private:
-    QObject m_owner;
     QHash<QString, QSoundEffect *> m_effects;
     QSoundEffect *m_current = nullptr;
+};
+
+// Connecting to the sound server and starting a stream both wait for its
+// answer, so the effects play on a thread of their own and a key only posts
+// the file name there. The name goes over once the key's handler is done:
+// of several sounds asked for in one handler only the last is heard, as when
+// the platform took them all at once.
+class EffectPlayer final : public SoundBackend
+{
+public:
+    EffectPlayer()
+    {
+        m_thread.setObjectName(QStringLiteral("sound"));
+        m_worker->moveToThread(&m_thread);
+        QObject::connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+        m_thread.start();
+    }
+
+    ~EffectPlayer() override
+    {
+        m_thread.quit();
+        m_thread.wait();
+    }
+
+    void play(const QString &path) override
+    {
+        m_next = path;
+        if (!std::exchange(m_handOverPosted, true))
+            QMetaObject::invokeMethod(&m_hand, [this] { handOver(); }, Qt::QueuedConnection);
+    }
+
+private:
+    void handOver()
+    {
+        m_handOverPosted = false;
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker, path = std::exchange(m_next, {})] {
+            worker->play(path);
+        }, Qt::QueuedConnection);
+    }
+
+    QThread m_thread;
+    EffectWorker *m_worker = new EffectWorker;
+    QObject m_hand;
+    QString m_next;
+    bool m_handOverPosted = false;
 };
 
 std::unique_ptr<SoundBackend> &backend()

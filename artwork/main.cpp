@@ -1,4 +1,5 @@
 #include "cursors.h"
+#include "icon.h"
 #include "pictures.h"
 #include "sounds.h"
 
@@ -38,8 +39,9 @@ int main(int argc, char *argv[])
 
     const QDir out(args.at(1));
     const QString btn = out.filePath(u"BTN"_s), dta = out.filePath(u"DTA"_s);
-    if (!QDir().mkpath(btn) || !QDir().mkpath(dta)) {
-        report(u"cannot create %1 and %2"_s.arg(btn, dta));
+    const QString icons = out.filePath(u"icons"_s);
+    if (!QDir().mkpath(btn) || !QDir().mkpath(dta) || !QDir().mkpath(icons)) {
+        report(u"cannot create %1, %2 and %3"_s.arg(btn, dta, icons));
         return 1;
     }
 
@@ -77,6 +79,13 @@ int main(int argc, char *argv[])
         QSaveFile file(path);
         const QByteArray bytes = art::wavFile(sound.samples);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            failed << path;
+    }
+
+    // Beside BTN/ and DTA/, not in them: only the install uses the icon.
+    for (const int size : art::kIconSizes) {
+        const QString path = icons + u"/%1.png"_s.arg(size);
+        if (claim(path) && !art::appIcon(size).save(path, "PNG"))
             failed << path;
     }
 

@@ -1,10 +1,77 @@
+#include "frame/userfolder.h"
 #include "screens/start/start_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void say(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(u"malkobold"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(MK_VERSION));
+
+    // Read before the application object exists: --help, --version and a
+    // mistyped option need no display and never open a window.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    // "-platform" is one unknown option, not eight unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(u"Malkobold teaches young children the multiplication table."_s);
+    // Qt's own help option would also offer --help-all with the toolkit's
+    // options, which this program does not take.
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help and end."_s);
+    parser.addOption(help);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Show the version and end."_s);
+    parser.addOption(version);
+    const QCommandLineOption userData(
+        u"user-data"_s,
+        u"Keep the choices in a folder of your own ($XDG_DATA_HOME/malkobold) and run there."_s);
+    parser.addOption(userData);
+    if (!parser.parse(arguments)) {
+        say(stderr, u"malkobold: %1 Try 'malkobold --help'.\n"_s.arg(parser.errorText()));
+        return 2;
+    }
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
+        say(stderr, u"malkobold: Unexpected argument '%1'. Try 'malkobold --help'.\n"_s.arg(extra.first()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        // Without an application object Qt cannot name the program itself.
+        say(stdout, parser.helpText().replace(u"<executable_name>"_s, u"malkobold"_s));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        say(stdout, u"malkobold %1\n"_s.arg(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+
     QApplication app(argc, argv);
+    if (parser.isSet(userData)) {
+        // The start screen takes its folders from the working directory.
+        const mk::UserFolder folder = mk::prepareUserFolder(
+            mk::installedDataFolder(QCoreApplication::applicationDirPath()), mk::defaultUserFolder());
+        if (!folder.problem.isEmpty())
+            say(stderr, u"malkobold: %1\n"_s.arg(folder.problem));
+        if (!folder.runIn.isEmpty() && !QDir::setCurrent(folder.runIn))
+            say(stderr, u"malkobold: cannot enter %1\n"_s.arg(folder.runIn));
+    }
+
     mk::StartWindow start;
     start.show();
     return QApplication::exec();

@@ -114,7 +114,7 @@ private slots:
     void fileIsWrittenAfterTheSound();
     void tooltipsGerman();
     void signKeys();
-    void numberKeysChooseRowWithoutWriting();
+    void numberKeysOpenTheSeriesOnTheirRow();
     void titleGreets();
     void earKey();
     void helpPanel();
@@ -425,18 +425,27 @@ void TestStart::signKeys()
     QCOMPARE(f.sounds.names(), QStringList{kDrop});
 }
 
-void TestStart::numberKeysChooseRowWithoutWriting()
+void TestStart::numberKeysOpenTheSeriesOnTheirRow()
 {
     Fixture f;
-    const QByteArray before = f.dir.readIni();
-    for (int k = 0; k < 10; ++k) {
+    f.screen->show();
+    for (int k : {0, 6, 9}) {
         f.sounds.clear();
-        click(f(QStringLiteral("Zahl1_%1").arg(k)));
+        QString task1;
+        const QString opened = withModal([&] { click(f(QStringLiteral("Zahl1_%1").arg(k))); },
+                                         [&](QWidget *modal) {
+                                             task1 = picture(modal->findChild<QWidget *>(QStringLiteral("ZReiheRechts_0")));
+                                             modal->close();
+                                         });
+        QCOMPARE(opened, QStringLiteral("B2_REIHE"));
         QCOMPARE(app().settings.malReihe, qint16(k + 1));
-        QCOMPARE(f.sounds.names(), QStringList{kDrop});
+        // The key answers first; the series screen then chooses its row.
+        QCOMPARE(f.sounds.names().mid(0, 2), (QStringList{kDrop, QStringLiteral("sTennisBall.wav")}));
+        QCOMPARE(task1, QStringLiteral("Fläche%1.jpg").arg(k + 1, 2, 10, QLatin1Char('0')));
+        // The series screen, not the key, writes the row.
+        QCOMPARE(settingsOf(f.dir.readIni()).malReihe, qint16(k + 1));
         QCOMPARE(picture(f(QStringLiteral("Zahl1_%1").arg(k))), QStringLiteral("%1n.jpg").arg(k + 1, 2, 10, QLatin1Char('0')));
     }
-    QCOMPARE(f.dir.readIni(), before);
 }
 
 void TestStart::titleGreets()
@@ -630,7 +639,8 @@ void TestStart::screensOpenModallyAndLeaveStartUnchanged()
     };
     const QStringList before = snapshot();
     const std::pair<const char16_t *, const char16_t *> keys[] = {
-        {u"OKButton", u"B1_KUGELN"}, {u"TRechnerButton", u"B4_Taschenrechner"}, {u"Würfel", u"B3_ZUFALL"}};
+        {u"OKButton", u"B1_KUGELN"}, {u"MalZeichenWahl", u"B2_REIHE"}, {u"TRechnerButton", u"B4_Taschenrechner"},
+        {u"Würfel", u"B3_ZUFALL"}};
     for (const auto &[key, screenName] : keys) {
         f.sounds.clear();
         bool startBlocked = false;

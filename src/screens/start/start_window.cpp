@@ -12,6 +12,7 @@
 #include "screens/balls/balls_window.h"
 #include "screens/calculator/calculator_window.h"
 #include "screens/random/random_window.h"
+#include "screens/series/series_window.h"
 
 #include <QDir>
 #include <QFrame>
@@ -91,8 +92,10 @@ void StartWindow::buildControls()
     m_kit.addHelp(layout::kHelpButton, layout::kHelpPage, layout::kHelpTexts);
     m_kit.addKey(layout::kWebTaste, [this] { openInBrowser(this, homePage()); });
     m_audio = m_kit.addEar(layout::kAudio, &start::kAudioTip);
-    // The series screen is not there yet: its key only answers.
-    m_kit.addKey(layout::kMalZeichenWahl, [] { playSoundFile(kDrop); });
+    m_kit.addKey(layout::kMalZeichenWahl, [this] {
+        playSoundFile(kDrop);
+        openScreen<SeriesWindow>();
+    });
     m_kit.addKey(layout::kTRechnerButton, [this] {
         playSoundFile(kDrop);
         openScreen<CalculatorWindow>();
@@ -177,6 +180,7 @@ void StartWindow::chooseRow(int k)
     playSoundFile(kDrop);
     // The series screen stores the row when it opens; this key does not.
     app().settings.malReihe = static_cast<qint16>(k + 1);
+    openScreen<SeriesWindow>();
 }
 
 void StartWindow::showMethodHint(int k)

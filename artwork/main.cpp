@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
 
     art::Pictures pictures;
     for (art::Pictures part : {art::startPictures(), art::ballsPictures(), art::calculatorPictures(),
-                               art::randomPictures(), art::otherPictures()}) {
+                               art::randomPictures(), art::seriesPictures()}) {
         std::move(part.begin(), part.end(), std::back_inserter(pictures));
     }
     for (const art::Picture &picture : pictures) {

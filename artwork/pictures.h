@@ -9,7 +9,7 @@ Pictures startPictures();
 Pictures ballsPictures();
 Pictures calculatorPictures();
 Pictures randomPictures();
-Pictures otherPictures();
+Pictures seriesPictures();
 
 // Pictures that more than one screen's artwork draws.
 QColor numberColour(int n);

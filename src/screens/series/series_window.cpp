@@ -23,6 +23,10 @@ const QString kNoArrow = QStringLiteral("Pfeil0.jpg");
 const QString kArrow = QStringLiteral("Pfeil1.jpg");
 const QString kBang = QStringLiteral("sBang.wav");
 
+// The message line: big, but small enough for the longest row message.
+constexpr int kMessageLargest = 20;
+constexpr int kMessageSmallest = 12;
+
 const QString &markPicture(Mark mark)
 {
     return mark == Mark::Happy ? kHappy : mark == Mark::Sad ? kSad : kBlank;
@@ -70,7 +74,7 @@ void SeriesWindow::buildControls()
     // The results lie on their answer signs, so they come after them.
     for (int k = 0; k < layout::kLines; ++k) {
         const Place &place = layout::kErgebnisTEXT[static_cast<std::size_t>(k)];
-        QLabel *result = m_kit.addLabel(place, 20, true);
+        QLabel *result = m_kit.addLabel(place, 26, true);
         result->setObjectName(indexedName(place.name, k));
         result->setAlignment(Qt::AlignCenter);
         result->setWordWrap(false);
@@ -83,7 +87,7 @@ void SeriesWindow::buildControls()
     m_kit.addGroup(layout::kRechner, [this](int d) { type(d); });
     m_kit.addKey(layout::kRadiererKlein, [this] { eraseTyped(); });
     m_kit.addPicture(layout::kErgebnisTafel, u"Schild_Ergebnisse.jpg");
-    m_ergebnisfeld = m_kit.addLabel(layout::kErgebnisfeld, 20, true);
+    m_ergebnisfeld = m_kit.addLabel(layout::kErgebnisfeld, 24, true);
     m_ergebnisfeld->setAlignment(Qt::AlignCenter);
     m_ergebnisfeld->setWordWrap(false);
     m_ergebnisfeld->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -93,7 +97,7 @@ void SeriesWindow::buildControls()
     m_kit.addKey(layout::kRadierer2, [this] { restart(); });
 
     QFrame *frame1 = m_kit.addFrame(layout::kFrame1);
-    m_textFeld = m_kit.addLabel(layout::kTextFeld, 16, true, frame1);
+    m_textFeld = m_kit.addLabel(layout::kTextFeld, kMessageLargest, true, frame1);
     m_kit.addKey(layout::kDrehPfeil, [this] { rotate(); });
     m_kit.addEar(layout::kAudio);
     m_kit.addGroup(layout::kZahl1, [this](int i) { chooseRow(i); });
@@ -125,7 +129,7 @@ void SeriesWindow::chooseRow(int i)
     showFactors();
     playSoundFile(QStringLiteral("sTennisBall.wav"));
     if (const auto message = series::rowMessage(currentLanguage(), m_pass.row()))
-        m_textFeld->setText(*message);
+        fitText(m_textFeld, *message, kMessageLargest, kMessageSmallest);
     changeSettings([row = m_pass.row()](Settings &s) { s.malReihe = static_cast<qint16>(row); });
     showLines();
 }
@@ -179,7 +183,7 @@ void SeriesWindow::showStep(const series::Step &step)
     app().ergebnis = static_cast<qint16>(step.ergebnis);
     showLines();
     if (const auto message = series::resultMessage(currentLanguage(), step.product))
-        m_textFeld->setText(*message);
+        fitText(m_textFeld, *message, kMessageLargest, kMessageSmallest);
 }
 
 void SeriesWindow::showLines()

@@ -1,4 +1,4 @@
-// Speed figures for the start screen and the balls and dice screens, as medians over
+// Speed figures for the start screen and the balls, series and dice screens, as medians over
 // repeated runs. Not a test: it reports and never fails on a figure.
 //
 //   bench_malkobold [runs]
@@ -9,6 +9,7 @@
 
 #include "screens/balls/balls_window.h"
 #include "screens/random/random_window.h"
+#include "screens/series/series_window.h"
 #include "screens/start/start_window.h"
 
 #include "frame/appstate.h"
@@ -184,6 +185,21 @@ int main(int argc, char **argv)
     }
     out << QStringLiteral("balls, choose A: %1 ms; choose B: %2 ms\n")
                .arg(median(chooseA), 0, 'f', 3).arg(median(chooseB), 0, 'f', 3);
+
+    // Learning in a row: the eye, the thumb after a typed answer, and a new
+    // row; the aim is under 2 ms each.
+    mk::SeriesWindow series;
+    series.show();
+    QTest::qWait(50);
+    std::vector<double> eye, check, row;
+    for (int i = 0; i < runs * 10; ++i) {
+        eye.push_back(timeClick(named(&series, QStringLiteral("AugeButton"))));
+        QTest::mouseClick(named(&series, QStringLiteral("Rechner_%1").arg(i % 10)), Qt::LeftButton);
+        check.push_back(timeClick(named(&series, QStringLiteral("OKButton"))));
+        row.push_back(timeClick(named(&series, QStringLiteral("Zahl1_%1").arg((i * 7) % 10))));
+    }
+    out << QStringLiteral("series, eye: %1 ms; check: %2 ms; row: %3 ms\n")
+               .arg(median(eye), 0, 'f', 3).arg(median(check), 0, 'f', 3).arg(median(row), 0, 'f', 3);
 
     // A roll of either die and the thumb after it; the aim is under 2 ms each.
     mk::RandomWindow dice;

@@ -22,7 +22,7 @@ const QColor eraserKeyColour{200, 230, 255};
 void factorTile(QPainter &p, const QRectF &area, int n)
 {
     const QColor colour = numberColour(n);
-    const auto mix = [&colour](int c) { return (c + 4 * 255) / 5; };
+    const auto mix = [](int c) { return (c + 4 * 255) / 5; };
     const QColor tint(mix(colour.red()), mix(colour.green()), mix(colour.blue()));
     const QRectF inner = drawTile(p, area, tint);
     const qreal grow = n == 10 ? 1.25 : 1.12;

@@ -222,6 +222,7 @@ private slots:
     void pressFeedback_data();
     void pressFeedback();
     void leaving();
+    void reopeningStartsAfresh();
     void randomClicksShowOnlyProducts();
 };
 
@@ -1031,6 +1032,34 @@ void TestSeries::leaving()
     QVERIFY(!s.window->isVisible());
     QCOMPARE(s.window->result(), int(QDialog::Accepted));
     QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestSeries::reopeningStartsAfresh()
+{
+    Window s(6);
+    s.click(u"Zahl1_8"_s);
+    s.click(u"Pinsel_1"_s);
+    s.click(u"DrehPfeil"_s);
+    s.click(u"AugeButton"_s);
+    s.typeDigits(u"18"_s);
+    s.click(u"OKButton"_s);
+    s.click(u"HelpButton"_s);
+    s.click(u"ExitButton"_s);
+
+    // Only the stored choices carry over.
+    SeriesWindow again;
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    s.window.reset();
+    QCOMPARE(picture(child(&again, u"ZReiheLinks_2"_s)), u"Fläche03.jpg"_s);
+    QCOMPARE(picture(child(&again, u"ZReiheRechts_2"_s)), u"Fläche09.jpg"_s);
+    QCOMPARE(qobject_cast<QLabel *>(child(&again, u"Ergebnisfeld"_s))->text(), u"0"_s);
+    QCOMPARE(qobject_cast<QLabel *>(child(&again, u"ErgebnisTEXT_0"_s))->text(), QString());
+    QCOMPARE(picture(child(&again, u"SmileyFeld_1"_s)), u"Fläche_leer.jpg"_s);
+    QCOMPARE(picture(child(&again, u"PfeilFeld_2"_s)), u"Pfeil0.jpg"_s);
+    QVERIFY(!child(&again, u"Frame2"_s)->isVisible());
+    QCOMPARE(child(&again, u"Ergebnisfeld"_s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(tailOf(s.dir.readIni()), iniTail("x", "D", 9, 0, 1));
 }
 
 void TestSeries::randomClicksShowOnlyProducts()

@@ -58,7 +58,7 @@ public:
 private:
     int m_left = 0;
     int m_right = 0;
-    Range m_range{0, 0};
+    Range m_range = kRanges[0];
 };
 
 // The messages of the text field in one language; none for a language

@@ -21,7 +21,6 @@ using namespace Qt::StringLiterals;
 using namespace mk;
 using namespace mk::test;
 using mk::random::DiceTask;
-using mk::random::Messages;
 
 namespace {
 
@@ -136,14 +135,9 @@ private slots:
     void ranges_data();
     void ranges();
     void everyFactorOfTheDice();
-    void secondDieDrawsLeftFirst();
-    void firstDieKeepsTheRow();
-    void outOfRangeChoicesChangeNothing();
     void sourceOutsideItsPromise();
     void realGeneratorCoversEveryValue();
     void nextRandomStaysBelowOne();
-    void messages_data();
-    void messages();
 
     void load();
     void loadWithOddSettings();
@@ -160,7 +154,6 @@ private slots:
     void brushes();
     void pressFeedback_data();
     void pressFeedback();
-    void ear();
     void tooltips_data();
     void tooltips();
     void helpPage_data();
@@ -279,67 +272,6 @@ void TestRandom::everyFactorOfTheDice()
     QCOMPARE(second, asSet({2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
-void TestRandom::secondDieDrawsLeftFirst()
-{
-    DiceTask task;
-    task.chooseRange(6); // 3 - 7
-    {
-        Draws draws({0.0f, kAlmostOne});
-        task.rollSecond();
-    }
-    QCOMPARE(task.left(), 2);
-    QCOMPARE(task.right(), 7);
-    QCOMPARE(task.product(), 14);
-    {
-        Draws draws({kAlmostOne, 0.0f});
-        task.rollSecond();
-    }
-    QCOMPARE(task.left(), 9);
-    QCOMPARE(task.right(), 3);
-    QCOMPARE(task.product(), 27);
-}
-
-// The first die keeps whatever right factor is there: the row from the
-// strip, or the one the second die drew last.
-void TestRandom::firstDieKeepsTheRow()
-{
-    DiceTask task;
-    QVERIFY(task.chooseRow(10));
-    {
-        Draws draws({kAlmostOne});
-        task.rollFirst();
-    }
-    QCOMPARE(task.left(), 10);
-    QCOMPARE(task.right(), 10);
-    QCOMPARE(task.product(), 100);
-
-    QVERIFY(task.chooseRow(3));
-    QVERIFY(task.chooseRange(4)); // 6 - 8
-    {
-        Draws draws({0.3f, 0.7f, 0.0f});
-        task.rollSecond();
-        QCOMPARE(task.right(), 8);
-        task.rollFirst();
-    }
-    QCOMPARE(task.left(), 1);
-    QCOMPARE(task.right(), 8);
-    QCOMPARE(task.product(), 8);
-}
-
-void TestRandom::outOfRangeChoicesChangeNothing()
-{
-    DiceTask task;
-    task.chooseRow(4);
-    task.chooseRange(2);
-    for (const int row : {0, 11, -1, 32767})
-        QVERIFY(!task.chooseRow(row));
-    for (const int key : {-1, 8, 100})
-        QVERIFY(!task.chooseRange(key));
-    QCOMPARE(task.right(), 4);
-    QCOMPARE(task.range().from, 4);
-    QCOMPARE(task.range().to, 6);
-}
-
 // A replaced source that breaks its promise still never gives a factor
 // outside its die.
 void TestRandom::sourceOutsideItsPromise()
@@ -415,45 +347,6 @@ void TestRandom::nextRandomStaysBelowOne()
     QCOMPARE(nextRandom(), a);
     seedRandom(100.75f);
     QVERIFY(nextRandom() != a);
-}
-
-void TestRandom::messages_data()
-{
-    QTest::addColumn<QString>("sprache");
-    QTest::addColumn<QString>("task");
-    QTest::addColumn<QString>("row");
-    QTest::addColumn<QString>("result");
-    // Task 4 X 7, row 3, result 28.
-    QTest::newRow("D") << u"D"_s << u"Die Aufgabe: \n4 X 7 =   ?"_s << u"Die Reihe \n3 wurde ausgewählt."_s
-                       << u"Das Ergebnis: \n28"_s;
-    QTest::newRow("E") << u"E"_s << u"The task: \n4 X 7 =   ?"_s << u"The number \n3 was chosen."_s
-                       << u"The result: \n28"_s;
-    QTest::newRow("S") << u"S"_s << u"La tarea: \n4 X 7 =   ?"_s << u"El número \n3 fue elegido."_s
-                       << u"El resultado: \n28"_s;
-    QTest::newRow("F") << u"F"_s << u"La tâche:  \n4 X 7 =   ?"_s << u"Le nombre \n3 a été choisi."_s
-                       << u"Le résultat:  \n28"_s;
-    QTest::newRow("NL") << u"NL"_s << u"De taak: \n4 X 7 =   ?"_s << u"Het nummer \n3 was geselecteerd."_s
-                        << u"Het resultaatit: \n28"_s;
-    QTest::newRow("I") << u"I"_s << u"Il compito: \n4 X 7 =   ?"_s << u"Il numero \n3 è stato scelto."_s
-                       << u"Il risultato: \n28"_s;
-}
-
-void TestRandom::messages()
-{
-    QFETCH(QString, sprache);
-    QFETCH(QString, task);
-    QFETCH(QString, row);
-    QFETCH(QString, result);
-    const Messages m(languageIndex(sprache));
-    QCOMPARE(m.task(4, 7), task);
-    QCOMPARE(m.row(3), row);
-    QCOMPARE(m.result(28), result);
-    QCOMPARE(m.task(10, 10), task.replace(u"4 X 7"_s, u"10 X 10"_s));
-
-    const Messages none(languageIndex(u"X"_s));
-    QVERIFY(!none.task(4, 7));
-    QVERIFY(!none.row(3));
-    QVERIFY(!none.result(28));
 }
 
 // Algorithm of the load: answer sign, brush, range, pictures, row 2, a first-die task.
@@ -776,21 +669,6 @@ void TestRandom::pressFeedback()
     QCOMPARE(cursorFile(d.w(key)), u"Hand1.ico"_s);
     QCOMPARE(d.sounds.names(), QStringList());
     QVERIFY(d.window->isVisible());
-}
-
-void TestRandom::ear()
-{
-    Dice d;
-    d.sounds.clear();
-    d.click(u"Audio"_s);
-    QCOMPARE(d.pic(u"Audio"_s), u"OhrX_gedrückt.jpg"_s);
-    QCOMPARE(d.stored().audioStatus, qint16(1));
-    d.roll(u"Würfel1_Button"_s, {0.5f});
-    QCOMPARE(d.sounds.names(), QStringList());
-    d.click(u"Audio"_s);
-    QCOMPARE(d.pic(u"Audio"_s), u"OhrN_gedrückt.jpg"_s);
-    QCOMPARE(d.stored().audioStatus, qint16(0));
-    QCOMPARE(d.sounds.names(), QStringList{u"sBang.wav"_s});
 }
 
 void TestRandom::tooltips_data()

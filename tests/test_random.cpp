@@ -128,10 +128,8 @@ class TestRandom : public QObject
 private slots:
     void cleanup() { setRandomSource({}); }
 
-    void firstDie_data();
-    void firstDie();
-    void secondDieLeft_data();
-    void secondDieLeft();
+    void dieFaces_data();
+    void dieFaces();
     void ranges_data();
     void ranges();
     void everyFactorOfTheDice();
@@ -163,44 +161,34 @@ private slots:
     void anyClicks();
 };
 
-void TestRandom::firstDie_data()
+// Where a draw falls on each die: the first die 1..10, the second die's left
+// factor 2..9, both ends included.
+void TestRandom::dieFaces_data()
 {
+    QTest::addColumn<bool>("first");
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("left");
-    QTest::newRow("0") << 0.0f << 1;
-    QTest::newRow("0.0999") << 0.0999f << 1;
-    QTest::newRow("0.1") << 0.1f << 2;
-    QTest::newRow("0.55") << 0.55f << 6;
-    QTest::newRow("0.8999") << 0.8999f << 9;
-    QTest::newRow("0.90625") << 0.90625f << 10;
-    QTest::newRow("below 1") << kAlmostOne << 10;
+    QTest::newRow("first 0") << true << 0.0f << 1;
+    QTest::newRow("first 0.0999") << true << 0.0999f << 1;
+    QTest::newRow("first 0.1") << true << 0.1f << 2;
+    QTest::newRow("first 0.55") << true << 0.55f << 6;
+    QTest::newRow("first 0.8999") << true << 0.8999f << 9;
+    QTest::newRow("first 0.90625") << true << 0.90625f << 10;
+    QTest::newRow("first below 1") << true << kAlmostOne << 10;
+    QTest::newRow("second 0") << false << 0.0f << 2;
+    QTest::newRow("second 0.124") << false << 0.124f << 2;
+    QTest::newRow("second 0.125") << false << 0.125f << 3;
+    QTest::newRow("second 0.5") << false << 0.5f << 6;
+    QTest::newRow("second 0.875") << false << 0.875f << 9;
+    QTest::newRow("second below 1") << false << kAlmostOne << 9;
 }
 
-void TestRandom::firstDie()
+void TestRandom::dieFaces()
 {
+    QFETCH(bool, first);
     QFETCH(float, r);
     QFETCH(int, left);
-    QCOMPARE(DiceTask::firstDieLeft(r), left);
-}
-
-void TestRandom::secondDieLeft_data()
-{
-    QTest::addColumn<float>("r");
-    QTest::addColumn<int>("left");
-    QTest::newRow("0") << 0.0f << 2;
-    QTest::newRow("0.124") << 0.124f << 2;
-    QTest::newRow("0.125") << 0.125f << 3;
-    QTest::newRow("0.5") << 0.5f << 6;
-    QTest::newRow("0.874") << 0.874f << 8;
-    QTest::newRow("0.875") << 0.875f << 9;
-    QTest::newRow("below 1") << kAlmostOne << 9;
-}
-
-void TestRandom::secondDieLeft()
-{
-    QFETCH(float, r);
-    QFETCH(int, left);
-    QCOMPARE(DiceTask::secondDieLeft(r), left);
+    QCOMPARE(first ? DiceTask::firstDieLeft(r) : DiceTask::secondDieLeft(r), left);
 }
 
 void TestRandom::ranges_data()

@@ -422,6 +422,13 @@ void TestCalculator::toNumber_data()
     QTest::newRow("point after exponent") << u"1E+07."_s << c << false << 0.0f;
     QTest::newRow("beyond single precision") << u"1E+071"_s << c << false << 0.0f;
     QTest::newRow("not a number") << u"abc"_s << c << false << 0.0f;
+    // Rounded once: through double it would land on the tie and round down to 2^30.
+    QTest::newRow("rounded once") << u"1073741888.0000001"_s << c << true << 1073741952.0f;
+    QTest::newRow("below single precision") << u"1E-050"_s << c << true << 0.0f;
+    QTest::newRow("far below single precision") << u"1E-0500"_s << c << true << 0.0f;
+    QTest::newRow("tiny but representable") << u"1E-40"_s << c << true << 1e-40f;
+    QTest::newRow("hexadecimal is no display") << u"0x10"_s << c << false << 0.0f;
+    QTest::newRow("blank is no display") << u" 5"_s << c << false << 0.0f;
     QTest::newRow("infinity is no display") << u"inf"_s << c << false << 0.0f;
     QTest::newRow("German comma") << u"2,5"_s << kGerman << true << 2.5f;
     QTest::newRow("German with the point key") << u"2.5"_s << kGerman << true << 2.5f;

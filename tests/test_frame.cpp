@@ -106,6 +106,7 @@ private slots:
     void centeredPosition_data();
     void centeredPosition();
     void centerFormOnPrimaryScreen();
+    void centerFormCentresTheFrame();
     void thickBorderOnce();
     void browserGetsAddressWithWaitCursor();
 
@@ -345,6 +346,23 @@ void TestFrame::centerFormOnPrimaryScreen()
     QCOMPARE(w.pos(), QPoint(5, 6));
     centerForm(&w, 2);
     QCOMPARE(w.pos().y(), screen.top());
+}
+
+void TestFrame::centerFormCentresTheFrame()
+{
+    // Centred before it is shown, as every screen's load does: what the child
+    // sees, the outer frame, stands in the middle once the window is up.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QWidget w;
+    w.resize(401, 301);
+    centerForm(&w, 4);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QRect frame = w.frameGeometry();
+    QVERIFY2(qAbs(frame.center().x() - screen.center().x()) <= 1 && qAbs(frame.center().y() - screen.center().y()) <= 1,
+             qPrintable(QStringLiteral("frame %1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+    centerForm(&w, 3);
+    QCOMPARE(w.frameGeometry().bottom(), screen.bottom());
 }
 
 void TestFrame::thickBorderOnce()

@@ -7,6 +7,7 @@
 #include <qdrawutil.h>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 
 #include <cmath>
 
@@ -64,19 +65,70 @@ std::optional<QPointF> centeredPosition(QSizeF screen, QSizeF window, int mode)
     }
 }
 
-void centerForm(QWidget *window, int mode)
+namespace {
+
+// The frame's size as a child sees the window: the client area plus the
+// frame the window system puts round it, where that is known yet.
+QSize outerSize(QWidget *window)
+{
+    if (window->isVisible())
+        return window->frameGeometry().size();
+    QSize size = window->size();
+    if (const QWindow *handle = window->windowHandle())
+        size = size.grownBy(handle->frameMargins());
+    return size;
+}
+
+void placeFrame(QWidget *window, int mode)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!window || !screen)
+    if (!screen)
         return;
     const QSizeF screenTwips = QSizeF(screen->geometry().size()) * kTwipsPerPixel;
-    const QSizeF windowTwips = QSizeF(window->frameGeometry().size()) * kTwipsPerPixel;
+    const QSizeF windowTwips = QSizeF(outerSize(window)) * kTwipsPerPixel;
     const auto pos = centeredPosition(screenTwips, windowTwips, mode);
     if (!pos)
         return;
     const QPoint origin = screen->geometry().topLeft();
+    // move() places the outer frame.
     window->move(origin.x() + static_cast<int>(std::lround(pos->x() / kTwipsPerPixel)),
                  origin.y() + static_cast<int>(std::lround(pos->y() / kTwipsPerPixel)));
+}
+
+// A window centred before it is shown does not know its frame yet: once it
+// is shown, it is placed again with the frame it really has.
+class PlaceWhenShown final : public QObject
+{
+public:
+    PlaceWhenShown(QWidget *window, int mode) : QObject(window), m_mode(mode)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            placeFrame(static_cast<QWidget *>(watched), m_mode);
+            deleteLater();
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    int m_mode;
+};
+
+} // namespace
+
+void centerForm(QWidget *window, int mode)
+{
+    if (!window || mode < 0 || mode > 4)
+        return;
+    placeFrame(window, mode);
+    if (!window->isVisible())
+        new PlaceWhenShown(window, mode);
 }
 
 void setThickBorder(QWidget *window)

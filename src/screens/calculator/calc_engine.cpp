@@ -1,6 +1,12 @@
 #include "calc_engine.h"
 
+#include <QByteArray>
+
+#include <cerrno>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <locale.h>
 
 namespace mk {
 
@@ -136,19 +142,37 @@ QString CalcEngine::toText(float value, const QLocale &locale)
 
 std::optional<float> CalcEngine::toNumber(QStringView text, const QLocale &locale)
 {
+    // A C-locale copy: the locale's decimal point (or ".") becomes ".", and
+    // nothing but digits, one point, an exponent and signs may stand in it.
     const QString point = locale.decimalPoint();
-    QString readable = text.toString();
-    if (point != u"." && !readable.contains(point))
-        readable.replace(u'.', point);
+    QByteArray plainText;
+    plainText.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (text.mid(i).startsWith(point)) {
+            plainText += '.';
+            i += point.size() - 1;
+        } else if (c.isDigit() && c.unicode() < 128) {
+            plainText += static_cast<char>(c.unicode());
+        } else if (c == u'.' || c == u'E' || c == u'e' || c == u'+' || c == u'-') {
+            plainText += static_cast<char>(c.unicode());
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (plainText.isEmpty())
+        return std::nullopt;
 
-    bool ok = false;
-    const double value = locale.toDouble(readable, &ok);
-    if (!ok || !std::isfinite(value))
+    // Read once, correctly rounded, straight to single precision. Text below
+    // the single-precision range reads as 0 or the nearest tiny value, as a
+    // result that underflows does; text above it is unreadable.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    char *end = nullptr;
+    errno = 0;
+    const float value = strtof_l(plainText.constData(), &end, cLocale);
+    if (end != plainText.constData() + plainText.size() || !std::isfinite(value))
         return std::nullopt;
-    const auto single = static_cast<float>(value);
-    if (!std::isfinite(single))
-        return std::nullopt;
-    return single;
+    return value;
 }
 
 } // namespace mk

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSaveFile>
 #include <QGuiApplication>
 #include <QSet>
@@ -20,14 +21,37 @@ void report(const QString &line)
     std::fprintf(stderr, "malkobold-artwork: %s\n", line.toLocal8Bit().constData());
 }
 
+// What the generator made and the list of its files do not agree on.
+QStringList differencesFromList(const QString &listPath, const QDir &out, const QSet<QString> &made)
+{
+    QFile list(listPath);
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {u"cannot read "_s + listPath};
+    QSet<QString> declared;
+    for (const QByteArray &line : list.readAll().split('\n')) {
+        if (!line.trimmed().isEmpty())
+            declared.insert(QString::fromUtf8(line.trimmed()));
+    }
+    QSet<QString> relative;
+    for (const QString &path : made)
+        relative.insert(out.relativeFilePath(path));
+    QStringList wrong;
+    for (const QString &file : relative - declared)
+        wrong << u"made but not listed in "_s + listPath + u": "_s + file;
+    for (const QString &file : declared - relative)
+        wrong << u"listed but not made: "_s + file;
+    wrong.sort();
+    return wrong;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        report(u"usage: malkobold-artwork <output folder>"_s);
+    if (args.size() != 3) {
+        report(u"usage: malkobold-artwork <output folder> <list of the files it makes>"_s);
         return 2;
     }
     QElapsedTimer clock;
@@ -92,6 +116,12 @@ int main(int argc, char *argv[])
     if (!failed.isEmpty()) {
         for (const QString &path : failed)
             report(u"could not write "_s + path);
+        return 1;
+    }
+    // The build knows the products from the list; it must be the whole truth.
+    if (const QStringList wrong = differencesFromList(args.at(2), out, seen); !wrong.isEmpty()) {
+        for (const QString &line : wrong)
+            report(line);
         return 1;
     }
     std::printf("malkobold-artwork: %lld files in %lld ms\n", static_cast<long long>(seen.size()),

@@ -6,9 +6,10 @@
 
 #include "frame/language.h"
 
+// Every text is kept letter for letter: blanks, spellings and all.
+
 namespace mk::balls {
 
-// Kept as the program has always shown it ("nombresp", uneven blanks).
 inline constexpr LangTexts kPrefix{{
     u" Die ",
     u"The ",
@@ -45,7 +46,6 @@ inline constexpr LangTexts kRows{{
     u" file",
 }};
 
-// Kept as the program has always shown it (no trailing blank in English).
 inline constexpr LangTexts kBallsB{{
     u" Kugeln ",
     u" balls",
@@ -55,8 +55,6 @@ inline constexpr LangTexts kBallsB{{
     u" palle ",
 }};
 
-// Steps 1..4 at indexes 0..3; the stray "sp" and "du" endings are kept as
-// the program has always shown them.
 inline constexpr std::array<LangTexts, 4> kStepHints{{
     {{u"A:  1. Zahl ist wie viel mal ...",
       u"A: 1st number is how many times ...",
@@ -102,8 +100,6 @@ inline constexpr LangTexts kHelpTip{{
     u" Aiuto ",
 }};
 
-// Followed by the number and a blank. "númbero" and the uneven blanks are
-// kept as the program has always shown them.
 inline constexpr LangTexts kDigit1Tip{{
     u" 1. Zahl ",
     u" 1st number ",
@@ -158,7 +154,6 @@ inline constexpr LangTexts kArrow1Tip{{
     u" Seleziona il primo numero ",
 }};
 
-// Kept as the program has always shown it (no trailing blank in Spanish).
 inline constexpr LangTexts kArrow2Tip{{
     u" Die zweite Zahl wählen ",
     u" Choose the second number ",
@@ -177,7 +172,6 @@ inline constexpr LangTexts kBoardTip{{
     u" Il risultato ",
 }};
 
-// Kept as the program has always shown it ("viñetas", "puces").
 inline constexpr LangTexts kHelpTitle{{
     u"1) Das 1x1 verstehen lernen - mit Kugeln.",
     u"1) Understanding The 1x1 - With Balls or Pearls.",
@@ -187,7 +181,6 @@ inline constexpr LangTexts kHelpTitle{{
     u"1) Capire la 1x1 - Con sfere o perle.",
 }};
 
-// Kept as the program has always shown it ("könnte ihr").
 inline constexpr LangTexts kHelp1{{
     u"Hier könnte ihr mit der ersten Zahlenreihe (unten) eine Zahl wählen. Sie ist die Reihe. A: genannt. Mit der zweiten Zahl (B:) könnt ihr dann anklicken wie oft diese Zahl erscheinen soll. Schaut was die Kugeln Euch sagen wollen. Wie funktioniert 1x1, 3x2 und die vielen Möglichkeiten. Die Kugeln helfen Euch das zu verstehen.",
     u"Here you could choose a number with the first row (below). It is the row, called A:. With the second number (B:) you then click how many times this number should appear. See what the balls want to tell you. How do 1x1, 3x2 and the others work? The balls help you understand it.",
@@ -197,7 +190,6 @@ inline constexpr LangTexts kHelp1{{
     u"Qui puoi scegliere un numero con la prima riga di numeri (in basso). È la serie, chiamata A:. Con il secondo numero (B:) fai clic su quante volte deve comparire il numero. Guarda che cosa ti vogliono dire le palle. Come funzionano 1x1, 3x2 e tutte le altre possibilità? Un esempio: tre bambini si dividono alcune mele. Con tre mele ogni bambino ne riceve una. Con quattro mele ne avanza una. Le palle ti aiutano a capirlo.",
 }};
 
-// Kept as the program has always shown it ("das der", trailing blank).
 inline constexpr LangTexts kHelp2{{
     u"Spielt mit den Zahlen und schaut euch die Kugeln an. So einfach ist das 1x1 zu verstehen. Wollt ihr das der Computer euch das Ergebnis sagt, dann klickt auf die Taste mit dem Daumen. Im Ergebnis-Feld seht ihr dann das Ergebnis in Zahlen. ",
     u"Play with the numbers and look at the balls. That's how easy it is to understand the 1x1. If you would like the computer to tell you the result, click on the key with the thumb. Then you'll see the result in numbers on the result board.",
@@ -207,7 +199,6 @@ inline constexpr LangTexts kHelp2{{
     u"Gioca con i numeri e guarda le palle. Capire la 1x1 è proprio così facile. Se vuoi che sia il computer a dirti il risultato, fai clic sul tasto con il pollice. Nel campo del risultato vedrai poi subito il risultato scritto con le cifre.",
 }};
 
-// Kept as the program has always shown it ("sooft Ihr wollte").
 inline constexpr LangTexts kHelp3{{
     u"Habt ihr eine Zahl auf A: geklickt und dann auf B: und wollt es noch einmal mit anderen Zahlen machen? Dann müsst ihr zuerst auf den Radiergummi klicken, damit die Kugeln wieder zurückgeschoben werden und das Ergebnisfeld wieder leer ist. Macht das sooft Ihr wollte. Viel Spaß.",
     u"If you have clicked a number on A: and one on B: and now want to do it all again with some other numbers, you must first click on the eraser. Then all the balls are pushed back to where they were and the result board is empty again. Do this as often as you like. Have fun!",

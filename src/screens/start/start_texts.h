@@ -6,6 +6,8 @@
 
 #include "frame/language.h"
 
+// Every text is kept letter for letter: blanks, spellings and all.
+
 namespace mk::start {
 
 inline constexpr std::array<QStringView, 6> kLanguageNames{{
@@ -17,7 +19,6 @@ inline constexpr std::array<QStringView, 6> kLanguageNames{{
     u" « Italiano »",
 }};
 
-// Kept as the program has always shown it, missing commas included.
 inline constexpr LangTexts kIntro{{
     u"Hier könnt ihr das Malzeichen wählen. Ein X einen Punkt, oder einen Stern. Mit den Zahlen könnt ihr dann eine Reihe zum Üben auswählen. Klickt auf die Zahl. Die Taste mit der Hand und den Kugeln darüber führt zur einfachsten Seite. Da könnt Ihr das 1x1 mit Kugeln verstehen lernen. Das macht mal zuerst.",
     u"Here you can choose the mark, an X a dot, or a star, to use as the times sign. Then you can use the numbers to pick a row to practise. Just click on the number. The key with the hand and the balls above it takes you to the easiest page. There you can learn to understand the 1x1 with balls. Do that one first.",
@@ -27,7 +28,6 @@ inline constexpr LangTexts kIntro{{
     u"Qui è possibile selezionare il segno. Può essere una X, un punto oppure una stella. Con i numeri potete poi scegliere una serie da esercitare. Fate clic sul numero. Il tasto con la mano e le palle sopra porta alla pagina più facile. Lì potete imparare a capire la 1x1 con le palle. Cominciate da lì.",
 }};
 
-// Kept as the program has always shown it.
 inline constexpr LangTexts kGreeting{{
     u"Viel Spaß, Euer Ottokar.",
     u"Enjoy, your Ottokar.",
@@ -55,7 +55,6 @@ inline constexpr LangTexts kNotice{{
     u"© Gli sviluppatori di Malkobold, Germania",
 }};
 
-// Kept as the program has always shown it, blanks included.
 inline constexpr LangTexts kExitTip{{
     u" Programm verlassen ",
     u" Exit program",
@@ -74,8 +73,6 @@ inline constexpr LangTexts kHelpTip{{
     u" Aiuto ",
 }};
 
-// Indexed [language key][language shown]; the missing trailing blank of the
-// French " Français" is kept as the program has always shown it.
 inline constexpr std::array<LangTexts, 6> kLanguageKeyTips{{
     {{u" Deutsch ", u" German ", u" Alemán ", u" Allemand ", u" Duits ", u" Tedesco "}},
     {{u" English ", u" English ", u" Inglés ", u" Anglais ", u" Engels ", u" Inglese "}},
@@ -85,8 +82,6 @@ inline constexpr std::array<LangTexts, 6> kLanguageKeyTips{{
     {{u" Italiano ", u" Italian ", u" Italiano ", u" Italien ", u" Italiaans ", u" Italiano "}},
 }};
 
-// The sign tooltips keep their uneven blanks and words as the program has
-// always shown them.
 inline constexpr LangTexts kMalXTip{{
     u" X   Zeichen ",
     u" X   Character ",
@@ -114,8 +109,6 @@ inline constexpr LangTexts kMalPunktTip{{
     u" ·   carattere ",
 }};
 
-// Followed by " n " on each number key; kept as the program has always
-// shown it, with or without a trailing blank.
 inline constexpr LangTexts kRowTip{{
     u" Wähle Reihe ",
     u" Select Series",
@@ -125,7 +118,6 @@ inline constexpr LangTexts kRowTip{{
     u" Seleziona serie",
 }};
 
-// Kept as the program has always shown it (no leading blank in German).
 inline constexpr LangTexts kSignTip{{
     u"Gewähltes Malzeichen ",
     u" Selected mark ",
@@ -144,8 +136,6 @@ inline constexpr LangTexts kSeriesTip{{
     u" Impara in serie ",
 }};
 
-// Kept as the program has always shown it, although the key opens the bead
-// frame.
 inline constexpr LangTexts kBallsTip{{
     u" Rechenschieber ",
     u" Slide rule ",
@@ -200,7 +190,6 @@ inline constexpr LangTexts kHelpTitle{{
     u"Esercitazione 1X1",
 }};
 
-// Kept as the program has always shown it ("Fragezeichnen", five languages).
 inline constexpr LangTexts kHelp1{{
     u"Man kann das Programm in 5 Sprachen starten. Die Taste mit dem Fragezeichnen ist die Hilfe, das Mädchen mit dem Pfeil ist die Taste mit der man das Programm beenden kann. Die Taste mit dem Ohr schaltet den Ton ein oder aus.",
     u"You can start the program in 5 languages. The key with the question mark is the help, and the girl with the arrow is the key that ends the program. The key with the ear switches the sound on or off.",
@@ -210,8 +199,6 @@ inline constexpr LangTexts kHelp1{{
     u"Puoi avviare il programma in 5 lingue. Il tasto con il punto interrogativo è l'aiuto, la bambina con la freccia è il tasto per chiudere il programma. Il tasto con l'orecchio accende o spegne l'audio.",
 }};
 
-// Kept as the program has always shown it ("Zeites", "sequenzell", doubled
-// blanks).
 inline constexpr LangTexts kHelp2{{
     u"1) Erstes Lernen mit Kugeln um das 1x1 verstehen zu können. 2) Zeites Lernen mit einer  Reihe. Entweder klickt man auf die 1x1-Taste, oder aber direkt auf die Zahl einer Reihe die man lernen möchte. 3) Dritter Lernschritt:  Mit dem Würfel kommt man zum gemischten Lernen. Da gibt man eine Reihe ein und sieht eine Aufgabe die nicht sequenzell nach der anderen kommt. Eine zufällige Zahl.",
     u"1) First time learning With balls, so that you can understand the 1x1. 2) Second: learning with one row. Either click on the 1x1 key, or click straight on the number of the row you want to learn. 3) Third learning step: the die takes you to mixed learning. There you choose a row and see tasks that do not come one after the other in order. A random number.",
@@ -221,7 +208,6 @@ inline constexpr LangTexts kHelp2{{
     u"1) Primo apprendimento con le palle, per capire la 1x1. 2) Secondo apprendimento con una serie. Fai clic sul tasto 1x1, oppure direttamente sul numero della serie che vuoi imparare. 3) Terzo passo: con il dado si passa all'apprendimento misto. Scegli una serie e vedi esercizi che non arrivano in ordine uno dopo l'altro. Un numero a caso.",
 }};
 
-// Kept as the program has always shown it ("ubedingt", "l'aiguille").
 inline constexpr LangTexts kHelp3{{
     u"Die Tasten mit der Puppenhand zeigen je ein Symbol für das Malzeichen das man hiermit wählen kann. Es kann ein X, ein Stern, aber auch ein Punkt gewählt werden. Wer hierauf klickt kann eines der Symbole nehmen. Fährt man über die Zahlen 1, 2 oder 3, dann erscheint noch mal ein kleiner Text oben. Hält man den Cursor auf eine Taste, dann erscheint ein kleiner erklärender Text. So braucht man nicht ubedingt eine Hilfeseite. Die Tasten erklären sich selbst.",
     u"The keys with the hand of a doll each show a symbol for the times sign that you can choose with them. You can choose an X, a star or a dot. Click on one to take that symbol. If you move over the numbers 1, 2 or 3, a small text appears at the top. If you hold the cursor over a key, a small text explains it. So you do not really need a help page. The keys explain themselves.",
@@ -238,8 +224,6 @@ inline constexpr std::array<LangTexts, 3> kMethodTitles{{
     {{u"METHODE 3", u"METHOD 3", u"MÉTODO 3", u"METHODE 3", u"METHODE 3", u"METODO 3"}},
 }};
 
-// Indexed [method 0..2][language]; the French "apprentissage.dudu" is kept
-// as the program has always shown it.
 inline constexpr std::array<LangTexts, 3> kMethodTexts{{
     {{u"Mit Kugeln das 1x1 zeigen lassen.",
       u"Show the 1x1 with balls.",

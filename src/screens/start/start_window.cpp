@@ -7,6 +7,7 @@
 #include "frame/names.h"
 #include "frame/pictures.h"
 #include "frame/sound.h"
+#include "frame/version.h"
 #include "frame/window.h"
 
 #include "screens/balls/balls_window.h"
@@ -26,8 +27,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 namespace layout = start::layout;
-
-constexpr char kVersion[] = "1.3";
 
 const QString kDrop = QStringLiteral("sDrop1.wav");
 const QString kMarkerArrow = QStringLiteral("SprachenWahlButton_Pfeil.jpg");

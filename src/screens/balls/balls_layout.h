@@ -29,11 +29,11 @@ inline constexpr Place kAudio{u"Audio", 13680, 9120, 1215, 855};
 inline constexpr KeyRow kRadierer{{u"Radierer", 12240, 5160, 1455, 1095},
                                   u"RadierButton.jpg", u"RadierButton_gedrückt.jpg", Feedback::PictureOnly, &kEraserTip};
 inline constexpr KeyRow kHelpButton{{u"HelpButton", 12840, 120, 975, 975},
-                                    names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &kHelpTip};
+                                    names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &shared::kHelpTip};
 inline constexpr KeyRow kOKButton{{u"OKButton", 12240, 8040, 2775, 975},
                                   u"OK_Button.jpg", u"OK_Button_gedrückt.jpg", Feedback::PictureAndCursor, &kThumbTip};
 inline constexpr KeyRow kExitButton{{u"ExitButton", 13800, 120, 1215, 855},
-                                    names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &kExitTip};
+                                    names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &shared::kBackTip};
 inline constexpr Place kPfeil2{u"Pfeil2", 960, 10320, 975, 855};
 inline constexpr Place kPfeil1{u"Pfeil1", 960, 9480, 975, 855};
 inline constexpr Place kButtonB{u"ButtonB", 240, 10320, 735, 855};

@@ -5,6 +5,7 @@
 // page.
 
 #include "frame/language.h"
+#include "frame/shared_texts.h"
 
 // Every text is kept letter for letter: blanks, spellings and all.
 
@@ -80,24 +81,6 @@ inline constexpr std::array<LangTexts, 4> kStepHints{{
       u"Effacer avec la gomme, puis recommencer. Aussi longtemps que tu veux.",
       u"Wissen met de gum en opnieuw beginnen. Zo lang als je wilt.",
       u"Cancellare con la gomma e ricominciare. Finché vuoi."}},
-}};
-
-inline constexpr LangTexts kExitTip{{
-    u" Zurück ",
-    u" Back ",
-    u" Atrás ",
-    u" Retour ",
-    u" Terug ",
-    u" Indietro ",
-}};
-
-inline constexpr LangTexts kHelpTip{{
-    u" Hilfe ",
-    u" Help ",
-    u" Ayuda ",
-    u" Aide ",
-    u" Help ",
-    u" Aiuto ",
 }};
 
 inline constexpr LangTexts kDigit1Tip{{

@@ -23,8 +23,8 @@ inline constexpr HelpRow kHelpPage{
 inline constexpr HelpTexts kHelpTexts{&texts::kHelpTitle, {{&texts::kHelpText}}};
 
 inline constexpr Place kTxtRechner{u"txtRechner", 360, 480, 4215, 675};
-inline constexpr KeyRow kExitButton{{u"ExitButton", 5880, 360, 1215, 855}, names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &texts::kExitTooltip};
-inline constexpr KeyRow kHelpButton{{u"HelpButton", 4800, 360, 975, 855}, names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &texts::kHelpTooltip};
+inline constexpr KeyRow kExitButton{{u"ExitButton", 5880, 360, 1215, 855}, names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &shared::kExitProgramTip};
+inline constexpr KeyRow kHelpButton{{u"HelpButton", 4800, 360, 975, 855}, names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &shared::kHelpTip};
 inline constexpr KeyRow kCmdReslutat{{u"cmdReslutat", 3000, 3840, 1575, 735}, u"TasteResultatBreit_normal.jpg", u"TasteResultatBreit_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
 inline constexpr KeyRow kCmdMultiply{{u"cmdMultiply", 3840, 3000, 735, 735}, u"TasteMal_normal.jpg", u"TasteMal_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
 inline constexpr KeyRow kCmdDivide{{u"cmdDivide", 3000, 3000, 735, 735}, u"TasteTeilen_normal.jpg", u"TasteTeilen_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};

@@ -4,26 +4,9 @@
 // and help keys and the help page. The one error message has no translations.
 
 #include "frame/language.h"
+#include "frame/shared_texts.h"
 
 namespace mk::calculator::texts {
-
-inline constexpr LangTexts kExitTooltip{{
-    u" Programm verlassen ",
-    u" Exit program",
-    u" Salir del programa ",
-    u" Quitter le programme ",
-    u" Exit-programma ",
-    u" Exit program ",
-}};
-
-inline constexpr LangTexts kHelpTooltip{{
-    u" Hilfe ",
-    u" Help ",
-    u" Ayuda ",
-    u" Aide ",
-    u" Help ",
-    u" Aiuto ",
-}};
 
 inline constexpr LangTexts kHelpTitle{{
     u"Der kleine Taschenrechner",

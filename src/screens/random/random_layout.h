@@ -25,7 +25,7 @@ inline constexpr HelpTexts kHelpTexts{&kHelpTitle, {{&kHelp1, &kHelp2, &kHelp3}}
 inline constexpr KeyRow kExitButton{{u"ExitButton", 10680, 240, 1215, 855},
                                     names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &kExitTip};
 inline constexpr KeyRow kHelpButton{{u"HelpButton", 9600, 240, 975, 855},
-                                    names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &kHelpTip};
+                                    names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &shared::kHelpTip};
 inline constexpr Place kAudio{u"Audio", 3720, 240, 1215, 855};
 inline constexpr KeyRow kOKButton{{u"OKButton", 4680, 3840, 2535, 975},
                                   u"OK_Button.jpg", u"OK_Button_gedrückt.jpg", Feedback::PictureAndCursor, &kThumbTip};

@@ -79,7 +79,7 @@ std::optional<QString> Messages::row(int row) const
 {
     if (!m_language)
         return std::nullopt;
-    return kRowLabel[*m_language].toString() + u'\n' + QString::number(row) + kRowSuffix[*m_language].toString();
+    return shared::kRowLabel[*m_language].toString() + u'\n' + QString::number(row) + shared::kRowSuffix[*m_language].toString();
 }
 
 std::optional<QString> Messages::result(int product) const

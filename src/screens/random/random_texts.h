@@ -4,13 +4,14 @@
 // while the child rolls, the range texts, the tooltips and the help page.
 
 #include "frame/language.h"
+#include "frame/shared_texts.h"
+
+// Every text is kept letter for letter: blanks, spellings and all.
 
 #include <array>
 
 namespace mk::random {
 
-// Messages in the text field. The French labels keep their two blanks and
-// the Dutch result label its stray "it", as the program has always shown them.
 inline constexpr LangTexts kTaskLabel{{
     u"Die Aufgabe: ",
     u"The task: ",
@@ -18,24 +19,6 @@ inline constexpr LangTexts kTaskLabel{{
     u"La tâche:  ",
     u"De taak: ",
     u"Il compito: ",
-}};
-
-inline constexpr LangTexts kRowLabel{{
-    u"Die Reihe ",
-    u"The number ",
-    u"El número ",
-    u"Le nombre ",
-    u"Het nummer ",
-    u"Il numero ",
-}};
-
-inline constexpr LangTexts kRowSuffix{{
-    u" wurde ausgewählt.",
-    u" was chosen.",
-    u" fue elegido.",
-    u" a été choisi.",
-    u" was geselecteerd.",
-    u" è stato scelto.",
 }};
 
 inline constexpr LangTexts kResultLabel{{
@@ -49,7 +32,6 @@ inline constexpr LangTexts kResultLabel{{
 
 // The range keys' texts, the same in every language, by range key 0..7:
 // the second die's tooltip, the message and the label beside the ranges.
-// The uneven blanks are kept as the program has always shown them.
 struct RangeTexts
 {
     QStringView dieTip;
@@ -67,9 +49,6 @@ inline constexpr std::array<RangeTexts, 8> kRangeTexts{{
     {u" 6 - 9 ", u"6 - 9", u"6 - 9"},
 }};
 
-// Tooltips. The cells that look wrong (the German and English thumb and die
-// texts, the Italian brush text, the French "sp") are kept as the program
-// has always shown them.
 inline constexpr LangTexts kExitTip{{
     u" Zurück ",
     u" Back ",
@@ -77,15 +56,6 @@ inline constexpr LangTexts kExitTip{{
     u" Retour ",
     u" Terug ",
     u" Indietro ",
-}};
-
-inline constexpr LangTexts kHelpTip{{
-    u" Hilfe ",
-    u" Help ",
-    u" Ayuda ",
-    u" Aide ",
-    u" Help ",
-    u" Aiuto ",
 }};
 
 // Followed by the row number and ")".

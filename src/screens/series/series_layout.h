@@ -38,9 +38,9 @@ inline constexpr QStringView kBandPicture = u"Reihe_Band.jpg";
 inline constexpr QStringView kBarPicture = u"Reihe_Leiste.jpg";
 
 inline constexpr KeyRow kExitButton{{u"ExitButton", 13680, 360, 1215, 855},
-                                    names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &kExitTip};
+                                    names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &shared::kBackTip};
 inline constexpr KeyRow kHelpButton{{u"HelpButton", 12720, 360, 975, 855},
-                                    names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &kHelpTip};
+                                    names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &shared::kHelpTip};
 inline constexpr KeyRow kOKButton{{u"OKButton", 8880, 5520, 2655, 975},
                                   u"OK_Button.jpg", u"OK_Button_gedrückt.jpg", Feedback::PictureAndCursor, &kThumbTip};
 inline constexpr KeyRow kAugeButton{{u"AugeButton", 8880, 7200, 1335, 1335},

@@ -102,7 +102,7 @@ std::optional<QString> message(std::optional<std::size_t> language, const LangTe
 
 std::optional<QString> rowMessage(std::optional<std::size_t> language, int row)
 {
-    return message(language, kRowLabel, row, &kRowSuffix);
+    return message(language, shared::kRowLabel, row, &shared::kRowSuffix);
 }
 
 std::optional<QString> resultMessage(std::optional<std::size_t> language, int product)

@@ -4,30 +4,12 @@
 // tooltips and the help page.
 
 #include "frame/language.h"
+#include "frame/shared_texts.h"
+
+// Every text is kept letter for letter: blanks, spellings and all.
 
 namespace mk::series {
 
-// The message line after a row choice: label, line break, row, suffix.
-inline constexpr LangTexts kRowLabel{{
-    u"Die Reihe ",
-    u"The number ",
-    u"El número ",
-    u"Le nombre ",
-    u"Het nummer ",
-    u"Il numero ",
-}};
-
-inline constexpr LangTexts kRowSuffix{{
-    u" wurde ausgewählt.",
-    u" was chosen.",
-    u" fue elegido.",
-    u" a été choisi.",
-    u" was geselecteerd.",
-    u" è stato scelto.",
-}};
-
-// The message line after a step: label, line break, product. Kept as the
-// program has always shown them ("resultadofrf", two blanks in French).
 inline constexpr LangTexts kResultLabel{{
     u"Das Ergebnis: ",
     u"The result: ",
@@ -35,24 +17,6 @@ inline constexpr LangTexts kResultLabel{{
     u"Le résultat:  ",
     u"Het resultaatit: ",
     u"Il risultato: ",
-}};
-
-inline constexpr LangTexts kExitTip{{
-    u" Zurück ",
-    u" Back ",
-    u" Atrás ",
-    u" Retour ",
-    u" Terug ",
-    u" Indietro ",
-}};
-
-inline constexpr LangTexts kHelpTip{{
-    u" Hilfe ",
-    u" Help ",
-    u" Ayuda ",
-    u" Aide ",
-    u" Help ",
-    u" Aiuto ",
 }};
 
 // Followed by the digit and ")".
@@ -121,8 +85,6 @@ inline constexpr LangTexts kSignTip{{
     u" Il segno scelto ",
 }};
 
-// Unlike the others, without blanks round them; "númerosfr" kept as the
-// program has always shown it.
 inline constexpr LangTexts kTurnTip{{
     u"Zahlen drehen",
     u"Turn numbers",
@@ -141,7 +103,6 @@ inline constexpr LangTexts kHelpTitle{{
     u"2) Apprendimento in serie",
 }};
 
-// Kept as the program has always shown it ("eins weite", "Radiergumme").
 inline constexpr LangTexts kHelp1{{
     u"Hier wählt man unten eine Zahl, eine Reihe aus. Die Taste mit dem Auge ist das Symbol fürs Anschauen. Man schaltet damit eins weite. Also 1x3, 2x3 usw. bis 10x3, wenn man 3 unten gewählt hat. Der Radiergumme löscht das Ganze und man kann neu anfangen. Oder klickt unten auf eine neue Zahl. Rechts davon das gewählte Mal-Symbol.",
     u"Here you select a number, a row below. The key with the eye is the symbol for looking. With it you move on one step at a time. So 1x3, 2x3 and so on up to 10x3 if you chose 3 below. The eraser clears everything and you can start again. Or click on a new number below. To its right is the chosen times sign.",
@@ -151,8 +112,6 @@ inline constexpr LangTexts kHelp1{{
     u"Qui selezioni un numero, una riga sotto. Il tasto con l'occhio è il simbolo per guardare. Con esso vai avanti di un passo. Quindi 1x3, 2x3 ecc. fino a 10x3, se hai scelto 3 sotto. La gomma cancella tutto e puoi ricominciare. Oppure fai clic su un altro numero sotto. A destra, il segno per moltiplicare.",
 }};
 
-// Kept as the program has always shown it ("selbst geschriebener Antwort",
-// trailing blank).
 inline constexpr LangTexts kHelp2{{
     u"Die oberen Zahlen, wie ein Taschenrechner, sind zur Eingabe der Antwort gedacht. Hat man sie getippt, dann kann man auf die Taste mit dem Daumen klicken und die Antwort wird überprüft. So kann man entweder selbst geschriebener Antwort lernen, oder einfach nur denken, oder sagen, und klickt auf das Auge, die Taste mit dem Auge, für die Antwort. ",
     u"The upper numbers, like a calculator, are used to enter the answer. When you have typed it, you can click on the key with the thumb and the answer is checked. So you can learn either with your own written answer, or simply think it or say it, then click on the eye, the key with the eye, for the answer. ",

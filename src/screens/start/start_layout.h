@@ -41,11 +41,11 @@ inline constexpr Place kImage6{u"Image6", 240, 5400, 10170, 600};
 inline constexpr KeyRow kTitelPic{{u"TitelPic", 10440, 1320, 1575, 1935},
     u"TitelPic.jpg", {}, Feedback::CursorOnly, nullptr};
 inline constexpr KeyRow kExitButton{{u"ExitButton", 10680, 240, 1215, 855},
-    u"EndeButton_N.jpg", u"EndeButton_G.jpg", Feedback::PictureAndCursor, &kExitTip};
+    u"EndeButton_N.jpg", u"EndeButton_G.jpg", Feedback::PictureAndCursor, &shared::kExitProgramTip};
 inline constexpr KeyRow kOKButton{{u"OKButton", 360, 4320, 2655, 855},
     u"KugelnTaste_normal.jpg", u"KugelnTaste_gedrückt.jpg", Feedback::PictureAndCursor, &kBallsTip};
 inline constexpr KeyRow kHelpButton{{u"HelpButton", 9600, 240, 975, 855},
-    names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &kHelpTip};
+    names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &shared::kHelpTip};
 inline constexpr Place kAudio{u"Audio", 10440, 5280, 1215, 855};
 inline constexpr KeyRow kMalZeichenWahl{{u"MalZeichenWahl", 3360, 4320, 1215, 855},
     u"PButton_normal.jpg", u"PunktButton_gedrückt.jpg", Feedback::PictureAndCursor, &kSeriesTip};

@@ -5,6 +5,7 @@
 // digits 1, 2, 3 that name the learning methods.
 
 #include "frame/language.h"
+#include "frame/shared_texts.h"
 
 // Every text is kept letter for letter: blanks, spellings and all.
 
@@ -53,24 +54,6 @@ inline constexpr LangTexts kNotice{{
     u"© Les développeurs de Malkobold, Allemagne",
     u"© De Malkobold-ontwikkelaars, Duitsland",
     u"© Gli sviluppatori di Malkobold, Germania",
-}};
-
-inline constexpr LangTexts kExitTip{{
-    u" Programm verlassen ",
-    u" Exit program",
-    u" Salir del programa ",
-    u" Quitter le programme ",
-    u" Exit-programma ",
-    u" Exit program ",
-}};
-
-inline constexpr LangTexts kHelpTip{{
-    u" Hilfe ",
-    u" Help ",
-    u" Ayuda ",
-    u" Aide ",
-    u" Help ",
-    u" Aiuto ",
 }};
 
 inline constexpr std::array<LangTexts, 6> kLanguageKeyTips{{

@@ -60,29 +60,46 @@ const char *const kDigitKeys[] = {"cmdZero", "cmdOne", "cmdTwo", "cmdThree", "cm
                                   "cmdFive", "cmdSix", "cmdSeven", "cmdEight", "cmdNine"};
 
 // The keys of the screen with their normal and pressed pictures.
+// Every key as the calculator's layout gives it: place in twips, pictures.
 struct KeyPictures
 {
     const char *name;
+    QRect twips;
     QString normal;
     QString pressed;
 };
 
 QList<KeyPictures> keyPictures()
 {
-    QList<KeyPictures> keys;
-    for (int d = 0; d < 10; ++d)
-        keys.append({kDigitKeys[d], u"0%1n.jpg"_s.arg(d), u"0%1g.jpg"_s.arg(d)});
-    keys.append({"cmdKomma", u"TasteKomma_normal.jpg"_s, u"TasteKomma_gedrückt.jpg"_s});
-    keys.append({"cmdPlus", u"TastePlus_normal.jpg"_s, u"TastePlus_gedrückt.jpg"_s});
-    keys.append({"cmdMinus", u"TasteMinus_normal.jpg"_s, u"TasteMinus_gedrückt.jpg"_s});
-    keys.append({"cmdMultiply", u"TasteMal_normal.jpg"_s, u"TasteMal_gedrückt.jpg"_s});
-    keys.append({"cmdDivide", u"TasteTeilen_normal.jpg"_s, u"TasteTeilen_gedrückt.jpg"_s});
-    keys.append({"cmdReslutat", u"TasteResultatBreit_normal.jpg"_s, u"TasteResultatBreit_gedrückt.jpg"_s});
-    keys.append({"cmdClear", u"TasteC_normal.jpg"_s, u"TasteC_gedrückt.jpg"_s});
-    keys.append({"cmdClearEntry", u"TasteCE_normal.jpg"_s, u"TasteCE_gedrückt.jpg"_s});
-    keys.append({"HelpButton", u"HelpButton.jpg"_s, u"HelpButton_gedrückt.jpg"_s});
-    keys.append({"ExitButton", u"ExitButton.jpg"_s, u"ExitButton_gedrückt.jpg"_s});
-    return keys;
+    return {
+        {"cmdZero", {1200, 3840, 735, 735}, u"00n.jpg"_s, u"00g.jpg"_s},
+        {"cmdOne", {360, 1320, 735, 735}, u"01n.jpg"_s, u"01g.jpg"_s},
+        {"cmdTwo", {1200, 1320, 735, 735}, u"02n.jpg"_s, u"02g.jpg"_s},
+        {"cmdThree", {2040, 1320, 735, 735}, u"03n.jpg"_s, u"03g.jpg"_s},
+        {"cmdFour", {360, 2160, 735, 735}, u"04n.jpg"_s, u"04g.jpg"_s},
+        {"cmdFive", {1200, 2160, 735, 735}, u"05n.jpg"_s, u"05g.jpg"_s},
+        {"cmdSix", {2040, 2160, 735, 735}, u"06n.jpg"_s, u"06g.jpg"_s},
+        {"cmdSeven", {360, 3000, 735, 735}, u"07n.jpg"_s, u"07g.jpg"_s},
+        {"cmdEight", {1200, 3000, 735, 735}, u"08n.jpg"_s, u"08g.jpg"_s},
+        {"cmdNine", {2040, 3000, 735, 735}, u"09n.jpg"_s, u"09g.jpg"_s},
+        {"cmdKomma", {2040, 3840, 735, 735}, u"TasteKomma_normal.jpg"_s, u"TasteKomma_gedrückt.jpg"_s},
+        {"cmdPlus", {3000, 2160, 735, 735}, u"TastePlus_normal.jpg"_s, u"TastePlus_gedrückt.jpg"_s},
+        {"cmdMinus", {3840, 2160, 735, 735}, u"TasteMinus_normal.jpg"_s, u"TasteMinus_gedrückt.jpg"_s},
+        {"cmdMultiply", {3840, 3000, 735, 735}, u"TasteMal_normal.jpg"_s, u"TasteMal_gedrückt.jpg"_s},
+        {"cmdDivide", {3000, 3000, 735, 735}, u"TasteTeilen_normal.jpg"_s, u"TasteTeilen_gedrückt.jpg"_s},
+        {"cmdReslutat", {3000, 3840, 1575, 735}, u"TasteResultatBreit_normal.jpg"_s, u"TasteResultatBreit_gedrückt.jpg"_s},
+        {"cmdClear", {3840, 1320, 735, 735}, u"TasteC_normal.jpg"_s, u"TasteC_gedrückt.jpg"_s},
+        {"cmdClearEntry", {3000, 1320, 735, 735}, u"TasteCE_normal.jpg"_s, u"TasteCE_gedrückt.jpg"_s},
+        {"HelpButton", {4800, 360, 975, 855}, u"HelpButton.jpg"_s, u"HelpButton_gedrückt.jpg"_s},
+        {"ExitButton", {5880, 360, 1215, 855}, u"ExitButton.jpg"_s, u"ExitButton_gedrückt.jpg"_s},
+    };
+}
+
+// Twips to logical pixels, 15 to one, rounded.
+QRect pixels(const QRect &twips)
+{
+    const auto px = [](int t) { return (t + 7) / 15; };
+    return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
 }
 
 QString keyName(QChar key)
@@ -492,12 +509,12 @@ void TestCalculator::screenAtLoad()
     for (const KeyPictures &k : keyPictures()) {
         QWidget *w = mk::test::child(&screen, QString::fromLatin1(k.name));
         QVERIFY2(w, k.name);
+        QCOMPARE(w->geometry(), pixels(k.twips));
         QCOMPARE(mk::test::picture(w), k.normal);
         QCOMPARE(mk::test::cursorFile(w), QString());
     }
     QCOMPARE(mk::test::picture(mk::test::child(&screen, u"cmdPlusMinus"_s)), u"0leer.jpg"_s);
-    QCOMPARE(mk::test::child(&screen, u"cmdReslutat"_s)->geometry(), QRect(200, 256, 105, 49));
-    QCOMPARE(mk::test::child(&screen, u"cmdZero"_s)->geometry(), QRect(80, 256, 49, 49));
+    QCOMPARE(mk::test::child(&screen, u"cmdPlusMinus"_s)->geometry(), pixels({360, 3840, 735, 735}));
 
     auto *frame = mk::test::child<QFrame>(&screen, u"Frame3"_s);
     QVERIFY(frame);

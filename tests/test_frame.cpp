@@ -564,6 +564,19 @@ void TestFrame::keyMissingPictureKeepsPrevious()
     release(empty.key);
     QCOMPARE(picture(empty.key), QString());
     QCOMPARE(cursorFile(empty.key), QString());
+
+    // A file that is there but no picture keeps the previous one too, on screen and in name.
+    QVERIFY(QDir(bare.path()).mkdir(QStringLiteral("BTN")));
+    QVERIFY(QFile::copy(dir.path() + QStringLiteral("/BTN/START_X.jpg"), bare.path() + QStringLiteral("/BTN/START_X.jpg")));
+    QFile junk(bare.path() + QStringLiteral("/BTN/junk.jpg"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+    PictureKeyHost shown;
+    const QImage before = shown.key->grab().toImage();
+    shown.key->setPicture(QStringLiteral("junk.jpg"));
+    QCOMPARE(shown.key->grab().toImage(), before);
+    QCOMPARE(picture(shown.key), QStringLiteral("START_X.jpg"));
 }
 
 void TestFrame::keyDisabledGetsNothing()

@@ -2,8 +2,14 @@
 
 #include "appstate.h"
 
+#include <QFileInfo>
 #include <QHash>
+#include <QImageReader>
+#include <QMutex>
+#include <QThreadPool>
 #include <QWidget>
+
+#include <future>
 
 namespace mk {
 
@@ -17,55 +23,127 @@ QString scaledKey(const QString &path, QSize size)
     return path + u'@' + QString::number(size.width()) + u'x' + QString::number(size.height());
 }
 
-// Looks `key` up in `cache`, or makes the value and keeps it when it could
-// be made; a failure is not kept, so a file that appears later is read then.
-template<typename T, typename Make>
-std::optional<T> cached(QHash<QString, T> &cache, const QString &key, Make make)
+// A file's pixels as read, shared by every size the picture is shown at;
+// whichever decoding task needs them first reads the file.
+class Source
 {
-    if (const auto it = cache.constFind(key); it != cache.cend())
-        return *it;
-    std::optional<T> value = make();
-    if (value)
-        cache.insert(key, *value);
-    return value;
+public:
+    explicit Source(QString path) : m_path(std::move(path)) {}
+
+    QImage image()
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!m_read) {
+            m_image = QImageReader(m_path).read();
+            m_read = true;
+        }
+        return m_image;
+    }
+
+private:
+    const QString m_path;
+    QMutex m_mutex;
+    bool m_read = false;
+    QImage m_image;
+};
+
+QImage decode(Source &source, QSize size)
+{
+    QImage image = source.image();
+    if (!image.isNull() && !size.isEmpty() && image.size() != size)
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
-std::optional<QPixmap> readPixmap(const QString &file)
+QThreadPool &decoders()
 {
-    QPixmap pixmap;
-    if (file.isEmpty() || !pixmap.load(btnPath(file)))
-        return std::nullopt;
-    return pixmap;
+    static QThreadPool pool;
+    return pool;
+}
+
+// Both caches belong to the user-interface thread; the tasks only see the
+// sources and their own promise.
+QHash<QString, std::shared_ptr<Source>> &sources()
+{
+    static QHash<QString, std::shared_ptr<Source>> cache;
+    return cache;
+}
+
+QHash<QString, std::shared_ptr<PendingPicture::State>> &pictures()
+{
+    static QHash<QString, std::shared_ptr<PendingPicture::State>> cache;
+    return cache;
 }
 
 } // namespace
 
-std::optional<QPixmap> loadPicture(const QString &file)
+struct PendingPicture::State
 {
-    static QHash<QString, QPixmap> cache;
-    return cached(cache, btnPath(file), [&file] { return readPixmap(file); });
+    QString path;
+    QString key;
+    std::shared_future<QImage> decoding;
+    bool taken = false;
+    std::optional<QPixmap> pixmap;
+};
+
+std::optional<QPixmap> PendingPicture::take() const
+{
+    State &s = *m_state;
+    if (!s.taken) {
+        const QImage image = s.decoding.get();
+        s.decoding = {};
+        s.taken = true;
+        if (!image.isNull()) {
+            s.pixmap = QPixmap::fromImage(image);
+        } else {
+            // A failure is not kept, so a file that appears later is read then.
+            pictures().remove(s.key);
+            sources().remove(s.path);
+        }
+    }
+    return s.pixmap;
+}
+
+std::optional<PendingPicture> requestPicture(const QString &file, QSize size)
+{
+    const QString path = btnPath(file);
+    const QString key = scaledKey(path, size);
+    if (const auto it = pictures().constFind(key); it != pictures().cend())
+        return PendingPicture(*it);
+    if (file.isEmpty() || !QFileInfo(path).isFile())
+        return std::nullopt;
+
+    std::shared_ptr<Source> &source = sources()[path];
+    if (!source)
+        source = std::make_shared<Source>(path);
+    auto state = std::make_shared<PendingPicture::State>();
+    state->path = path;
+    state->key = key;
+    auto promise = std::make_shared<std::promise<QImage>>();
+    state->decoding = promise->get_future().share();
+    decoders().start([promise, source, size] { promise->set_value(decode(*source, size)); });
+    pictures().insert(key, state);
+    return PendingPicture(state);
 }
 
 std::optional<QPixmap> loadPicture(const QString &file, QSize size)
 {
-    static QHash<QString, QPixmap> cache;
-    return cached(cache, scaledKey(btnPath(file), size), [&file, size] {
-        auto pixmap = loadPicture(file);
-        if (pixmap && !size.isEmpty() && pixmap->size() != size)
-            *pixmap = pixmap->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        return pixmap;
-    });
+    const auto pending = requestPicture(file, size);
+    return pending ? pending->take() : std::nullopt;
 }
 
 std::optional<QCursor> loadCursor(const QString &file)
 {
     static QHash<QString, QCursor> cache;
-    return cached(cache, btnPath(file), [&file]() -> std::optional<QCursor> {
-        const auto pixmap = readPixmap(file);
-        if (!pixmap)
-            return std::nullopt;
-        return QCursor(*pixmap, kHandHotSpot.x(), kHandHotSpot.y());
-    });
+    const QString path = btnPath(file);
+    if (const auto it = cache.constFind(path); it != cache.cend())
+        return *it;
+    QPixmap pixmap;
+    if (file.isEmpty() || !pixmap.load(path))
+        return std::nullopt;
+    const QCursor cursor(pixmap, kHandHotSpot.x(), kHandHotSpot.y());
+    cache.insert(path, cursor);
+    return cursor;
 }
 
 bool setWindowCursorFile(QWidget *window, const QString &file)

@@ -5,17 +5,34 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace mk {
 
+// A picture on its way from its file: it is decoded on another thread from
+// the moment it is asked for, so a screen can go on building meanwhile.
+class PendingPicture
+{
+public:
+    // Waits for the pixels; none when the file turned out not to be a picture.
+    std::optional<QPixmap> take() const;
+
+    struct State;
+    explicit PendingPicture(std::shared_ptr<State> state) : m_state(std::move(state)) {}
+
+private:
+    std::shared_ptr<State> m_state;
+};
+
 // Pictures and cursors from the BTN folder. A file is decoded once and then
 // reused; a file that cannot be read gives none and is tried again next time.
-std::optional<QPixmap> loadPicture(const QString &file);
-// The same picture smoothly scaled to `size` (device pixels), also cached.
-std::optional<QPixmap> loadPicture(const QString &file, QSize size);
+// `size` (device pixels) smoothly scales the picture, once; an empty size
+// keeps it as it is. Gives none at once when there is no such file.
+std::optional<PendingPicture> requestPicture(const QString &file, QSize size = {});
+std::optional<QPixmap> loadPicture(const QString &file, QSize size = {});
 std::optional<QCursor> loadCursor(const QString &file);
 
 // Gives a window a cursor from the BTN folder and notes its name in the

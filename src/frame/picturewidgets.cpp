@@ -1,43 +1,54 @@
 #include "picturewidgets.h"
 
 #include "names.h"
-#include "pictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace mk {
-
-namespace {
-
-QSize devicePixels(const QWidget *w)
-{
-    return w->size() * w->devicePixelRatioF();
-}
-
-} // namespace
 
 bool PictureSlot::set(const QString &file, QWidget *owner)
 {
-    const auto pixmap = loadPicture(file, devicePixels(owner));
-    if (!pixmap)
+    const qreal ratio = owner->devicePixelRatioF();
+    auto pending = requestPicture(file, owner->size() * ratio);
+    if (!pending)
         return false;
+    if (!m_pending)
+        m_settledFile = m_file;
     m_file = file;
-    m_pixmap = *pixmap;
-    m_pixmap.setDevicePixelRatio(owner->devicePixelRatioF());
+    m_pending = std::move(pending);
+    m_pendingRatio = ratio;
     owner->update();
     return true;
 }
 
+void PictureSlot::settle()
+{
+    if (!m_pending)
+        return;
+    const auto pixmap = std::exchange(m_pending, std::nullopt)->take();
+    if (pixmap) {
+        m_pixmap = *pixmap;
+        m_pixmap.setDevicePixelRatio(m_pendingRatio);
+    } else {
+        // The file was there but turned out to be no picture: as if it had failed to load.
+        m_file = m_settledFile;
+    }
+}
+
 void PictureSlot::clear(QWidget *owner)
 {
+    m_pending.reset();
     m_file.clear();
     m_pixmap = QPixmap();
     owner->update();
 }
 
-void PictureSlot::paint(QWidget *owner) const
+void PictureSlot::paint(QWidget *owner)
 {
+    settle();
     if (m_pixmap.isNull())
         return;
     QPainter p(owner);

@@ -1,27 +1,39 @@
 #pragma once
 
+#include "pictures.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 namespace mk {
 
-// What a picture control shows: the file name and its decoded pixels.
+// What a picture control shows: the file name and its decoded pixels. The
+// name is taken at once; the pixels are decoded meanwhile on another thread
+// and are there by the time the control is painted.
 class PictureSlot
 {
 public:
     const QString &file() const { return m_file; }
     bool set(const QString &file, QWidget *owner);
     void clear(QWidget *owner);
-    void paint(QWidget *owner) const;
+    void paint(QWidget *owner);
 
     const QString &cursorFile() const { return m_cursorFile; }
     bool setCursor(const QString &file, QWidget *owner);
 
 private:
+    void settle();
+
     QString m_file;
     QPixmap m_pixmap;
+    std::optional<PendingPicture> m_pending;
+    qreal m_pendingRatio = 1.0;
+    // What m_pixmap shows, to go back to should the pending file be no picture.
+    QString m_settledFile;
     QString m_cursorFile;
 };
 

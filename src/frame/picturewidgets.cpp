@@ -152,4 +152,43 @@ void PictureKey::mouseMoveEvent(QMouseEvent *event)
     QAbstractButton::mouseMoveEvent(event);
 }
 
+KeyLabel::KeyLabel(QWidget *parent) : QLabel(parent)
+{
+    setMouseTracking(true);
+}
+
+bool KeyLabel::setCursorFile(const QString &file)
+{
+    const auto cursor = loadCursor(file);
+    if (!cursor)
+        return false;
+    m_cursorFile = file;
+    setCursor(*cursor);
+    return true;
+}
+
+void KeyLabel::mousePressEvent(QMouseEvent *event)
+{
+    setCursorFile(names::kPressingHandCursor.toString());
+    if (event->button() == Qt::LeftButton)
+        m_leftDown = true;
+    event->accept();
+}
+
+void KeyLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    setCursorFile(names::kHandCursor.toString());
+    const bool click = event->button() == Qt::LeftButton && std::exchange(m_leftDown, false)
+                    && rect().contains(event->position().toPoint());
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void KeyLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    QLabel::mouseMoveEvent(event);
+}
+
 } // namespace mk

@@ -3,6 +3,7 @@
 #include "pictures.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -112,6 +113,34 @@ private:
     QString m_normal;
     QString m_pressed;
     Feedback m_feedback;
+};
+
+// A label that answers the mouse like a key without pictures: the pressing
+// hand while a button is down on it, the pointing hand after, and a click
+// when the left button goes up inside it. Mouse moves over it are reported.
+class KeyLabel : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString cursorFile READ cursorFile)
+
+public:
+    explicit KeyLabel(QWidget *parent = nullptr);
+
+    QString cursorFile() const { return m_cursorFile; }
+    bool setCursorFile(const QString &file);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QString m_cursorFile;
+    bool m_leftDown = false;
 };
 
 } // namespace mk

@@ -44,6 +44,16 @@ QString elementName(const GroupRow &row, int i)
     return sharesName(row) ? indexedName(row.places[i].name, i) : row.places[i].name.toString();
 }
 
+template<typename L>
+L *setUpLabel(L *label, int points, bool bold)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(textFont(points, bold));
+    return label;
+}
+
 QString brushPicture(int i)
 {
     return names::kBrushes[static_cast<std::size_t>(i)].picture.toString();
@@ -162,11 +172,14 @@ std::vector<PictureBox *> ScreenKit::addPictures(const GroupRow &row)
 
 QLabel *ScreenKit::addLabel(const Place &place, int points, bool bold, QWidget *parent)
 {
-    auto *label = placed<QLabel>(parent ? parent : m_window, place);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(textFont(points, bold));
+    return setUpLabel(placed<QLabel>(parent ? parent : m_window, place), points, bold);
+}
+
+KeyLabel *ScreenKit::addKeyLabel(const Place &place, int points, std::function<void()> onClick)
+{
+    auto *label = setUpLabel(placed<KeyLabel>(m_window, place), points, false);
+    if (onClick)
+        QObject::connect(label, &KeyLabel::clicked, m_window, std::move(onClick));
     return label;
 }
 

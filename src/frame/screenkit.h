@@ -119,6 +119,8 @@ public:
     PictureBox *addPicture(const Place &place, QStringView picture = {}, const LangTexts *tip = nullptr);
     std::vector<PictureBox *> addPictures(const GroupRow &row);
     QLabel *addLabel(const Place &place, int points, bool bold = false, QWidget *parent = nullptr);
+    // A label the child clicks like a key (a list entry).
+    KeyLabel *addKeyLabel(const Place &place, int points, std::function<void()> onClick = {});
     QFrame *addFrame(const Place &place, QWidget *parent = nullptr);
 
     // The ear: switches sound off and on and stores it.

@@ -47,7 +47,7 @@ StartWindow::StartWindow(QWidget *parent) : QWidget(parent)
 
 QString StartWindow::homePage()
 {
-    return QStringLiteral("https://malkobold.example.org/");
+    return mk::homePage();
 }
 
 void StartWindow::buildControls()

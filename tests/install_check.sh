@@ -50,11 +50,13 @@ grep -q "^Icon=$app_id\$" "$desktop" || fail "the desktop entry names another ic
 # The command the desktop runs, found on PATH like the menu would.
 command_line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$desktop")
 [ "$command_line" = "malkobold --user-data" ] || fail "unexpected command: $command_line"
+links_line=$(sed -n '/^\[Desktop Action links\]/,/^\[/s/^Exec=//p' "$desktop")
+[ "$links_line" = "malkobold --user-data --links" ] || fail "unexpected links command: $links_line"
 export PATH=$root/bin:$PATH QT_QPA_PLATFORM=offscreen
 
-start() { # XDG_DATA_HOME
+start() { # XDG_DATA_HOME [command line]
     : >"$tmp/err"
-    XDG_DATA_HOME=$1 $command_line 2>"$tmp/err" &
+    XDG_DATA_HOME=$1 ${2:-$command_line} 2>"$tmp/err" &
     pid=$!
 }
 stop() {
@@ -104,6 +106,21 @@ wait_for '[ -L "$user/DTA/sNeu.wav" ]'
 stop
 [ ! -L "$user/DTA/sHallo1.wav" ] || fail "the link to a dropped sound stayed"
 cmp -s "$tmp/chosen.ini" "$user/DTA/1x1.ini" || fail "an update touched the choices"
+
+# The links action: the page alone (its opening sound, not the start
+# screen's) reads the choices and writes nothing.
+links_user=$tmp/links/malkobold
+mkdir -p "$links_user/DTA"
+sed 's/^1\r$/0\r/' "$tmp/chosen.ini" >"$links_user/DTA/1x1.ini" # sound on
+cp "$links_user/DTA/1x1.ini" "$tmp/links.ini"
+touch -d '2000-01-01' "$links_user/DTA/1x1.ini"
+start "$tmp/links" "$links_line"
+wait_for 'grep -q "DTA/sGitarre\$" "$tmp/err"'
+sleep 1
+stop
+grep -q 'sDrop1.wav' "$tmp/err" && fail "the links action opened the start screen"
+cmp -s "$tmp/links.ini" "$links_user/DTA/1x1.ini" || fail "the links page changed the choices"
+[ "$(stat -c %Y "$links_user/DTA/1x1.ini")" -lt 946771200 ] || fail "the links page wrote the settings file"
 
 # Bad folders: the program still starts and says why, once.
 bad_start() { # XDG_DATA_HOME, expected words

@@ -142,7 +142,7 @@ void TestApp::helpNamesEveryOption()
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QString());
         QVERIFY2(run.out.startsWith(u"Usage: malkobold [options]\n"_s), qPrintable(run.out));
-        for (const QString &named : {u"--help"_s, u"--version"_s, u"--user-data"_s, u"$XDG_DATA_HOME/malkobold"_s})
+        for (const QString &named : {u"--help"_s, u"--version"_s, u"--user-data"_s, u"$XDG_DATA_HOME/malkobold"_s, u"--links"_s})
             QVERIFY2(run.out.contains(named), qPrintable(named));
         QVERIFY(!run.out.contains(u"--help-all"_s));
     }

@@ -1,5 +1,7 @@
+#include "frame/appstate.h"
 #include "frame/userfolder.h"
 #include "screens/start/start_window.h"
+#include "screens/weblinks/weblinks_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -43,6 +45,8 @@ int main(int argc, char *argv[])
         u"user-data"_s,
         u"Keep the choices in a folder of your own ($XDG_DATA_HOME/malkobold) and run there."_s);
     parser.addOption(userData);
+    const QCommandLineOption links(u"links"_s, u"Open only the page of web links; leaving it ends the program."_s);
+    parser.addOption(links);
     if (!parser.parse(arguments)) {
         say(stderr, u"malkobold: %1 Try 'malkobold --help'.\n"_s.arg(parser.errorText()));
         return 2;
@@ -70,6 +74,16 @@ int main(int argc, char *argv[])
             say(stderr, u"malkobold: %1\n"_s.arg(folder.problem));
         if (!folder.runIn.isEmpty() && !QDir::setCurrent(folder.runIn))
             say(stderr, u"malkobold: cannot enter %1\n"_s.arg(folder.runIn));
+    }
+
+    if (parser.isSet(links)) {
+        // The page alone: the folders and choices as the start-up finds
+        // them, and, like the page itself, nothing written.
+        mk::setDirectories(QDir::currentPath());
+        mk::loadSettings();
+        mk::WeblinksWindow page;
+        page.exec();
+        return 0;
     }
 
     mk::StartWindow start;

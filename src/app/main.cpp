@@ -1,5 +1,6 @@
 #include "frame/appstate.h"
 #include "frame/userfolder.h"
+#include "frame/version.h"
 #include "screens/start/start_window.h"
 #include "screens/weblinks/weblinks_window.h"
 
@@ -24,7 +25,7 @@ void say(std::FILE *stream, const QString &text)
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(u"malkobold"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(MK_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(mk::kVersion));
 
     // Read before the application object exists: --help, --version and a
     // mistyped option need no display and never open a window.

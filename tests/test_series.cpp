@@ -1,10 +1,13 @@
 #include "testsupport.h"
 
 #include "frame/appstate.h"
+#include "frame/sound.h"
 #include "screens/series/series_pass.h"
 #include "screens/series/series_window.h"
 
+#include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTest>
@@ -126,6 +129,22 @@ QStringList tasksOf(int row, bool swapped = false)
         lines << (swapped ? factor(row) + u" x "_s + factor(k) : factor(k) + u" x "_s + factor(row));
     return lines;
 }
+
+// Logs each sound asked for, and whether the wait cursor was up just then.
+class CursorAtSound final : public SoundBackend
+{
+public:
+    explicit CursorAtSound(std::shared_ptr<QStringList> log) : m_log(std::move(log)) {}
+    void play(const QString &path) override
+    {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        const bool waiting = cursor && cursor->shape() == Qt::WaitCursor;
+        m_log->append(QFileInfo(path).fileName() + (waiting ? u", waiting"_s : u""_s));
+    }
+
+private:
+    std::shared_ptr<QStringList> m_log;
+};
 
 QStringList repeated(const QString &text, int n = 10)
 {
@@ -768,9 +787,11 @@ void TestSeries::pressFeedback()
 void TestSeries::leaving()
 {
     Window s;
-    s.sounds.clear();
+    // The wait cursor comes up before the door slams.
+    auto log = std::make_shared<QStringList>();
+    setSoundBackend(std::make_unique<CursorAtSound>(log));
     s.click(u"ExitButton"_s);
-    QCOMPARE(s.sounds.names(), QStringList{u"sSlam.wav"_s});
+    QCOMPARE(*log, QStringList{u"sSlam.wav, waiting"_s});
     QVERIFY(!s.window->isVisible());
     QCOMPARE(s.window->result(), int(QDialog::Accepted));
     QVERIFY(!QGuiApplication::overrideCursor());

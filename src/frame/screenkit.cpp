@@ -384,8 +384,8 @@ void toggleSound(PictureKey *ear)
 
 void leaveScreen(QDialog *screen)
 {
-    playSoundFile(QStringLiteral("sSlam.wav"));
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    playSoundFile(QStringLiteral("sSlam.wav"));
     screen->accept();
     QGuiApplication::restoreOverrideCursor();
 }

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QHash>
 #include <QLoggingCategory>
 #include <QAudioDevice>
 #include <QMediaDevices>
@@ -12,6 +11,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include <map>
 #include <utility>
 
 Q_LOGGING_CATEGORY(lcSound, "malkobold.sound")
@@ -19,34 +19,60 @@ Q_LOGGING_CATEGORY(lcSound, "malkobold.sound")
 namespace mk {
 
 SoundBackend::~SoundBackend() = default;
+Voice::~Voice() = default;
 
 namespace {
 
-// One sound effect per file, decoded once; starting one stops the one before,
-// so only one sound plays at a time. Lives on the sound thread.
+class EffectVoice final : public Voice
+{
+public:
+    explicit EffectVoice(const QString &path) { m_effect.setSource(QUrl::fromLocalFile(path)); }
+    void start() override { m_effect.play(); }
+    void stop() override { m_effect.stop(); }
+
+private:
+    QSoundEffect m_effect;
+};
+
+std::unique_ptr<Voice> deviceVoice(const QString &path)
+{
+    // No loudspeaker: silence, without asking the platform to try.
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return nullptr;
+    return std::make_unique<EffectVoice>(path);
+}
+
+VoiceMaker &voiceMaker()
+{
+    static VoiceMaker maker;
+    return maker;
+}
+
+// One voice per file, decoded once; starting one stops the one before, so
+// only one sound plays at a time. Lives on the sound thread.
 class EffectWorker final : public QObject
 {
 public:
     void play(const QString &path)
     {
-        // No file or no loudspeaker: silence, without asking the platform to try.
-        if (!QFileInfo(path).isFile() || QMediaDevices::defaultAudioOutput().isNull())
+        if (!QFileInfo(path).isFile())
             return;
-        QSoundEffect *&effect = m_effects[path];
-        if (!effect) {
-            effect = new QSoundEffect(this);
-            effect->setSource(QUrl::fromLocalFile(path));
-        }
+        std::unique_ptr<Voice> &voice = m_voices[path];
+        if (!voice)
+            voice = m_make(path);
+        if (!voice)
+            return;
         // The same sound again starts from its beginning, like any other.
         if (m_current)
             m_current->stop();
-        m_current = effect;
-        effect->play();
+        m_current = voice.get();
+        voice->start();
     }
 
 private:
-    QHash<QString, QSoundEffect *> m_effects;
-    QSoundEffect *m_current = nullptr;
+    VoiceMaker m_make = voiceMaker() ? voiceMaker() : VoiceMaker(deviceVoice);
+    std::map<QString, std::unique_ptr<Voice>> m_voices;
+    Voice *m_current = nullptr;
 };
 
 // Connecting to the sound server and starting a stream both wait for its
@@ -105,6 +131,11 @@ std::unique_ptr<SoundBackend> &backend()
 void setSoundBackend(std::unique_ptr<SoundBackend> b)
 {
     backend() = std::move(b);
+}
+
+void setVoiceMaker(VoiceMaker maker)
+{
+    voiceMaker() = std::move(maker);
 }
 
 void playSoundFile(const QString &name)

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace mk {
@@ -18,6 +19,23 @@ public:
 
 // Replaces the backend; an empty pointer restores the default player.
 void setSoundBackend(std::unique_ptr<SoundBackend> backend);
+
+// One decoded sound on the audio device. The default player keeps one per
+// file and stops the one playing before it starts the next.
+class Voice
+{
+public:
+    virtual ~Voice();
+    virtual void start() = 0; // from the beginning
+    virtual void stop() = 0;
+};
+
+// Makes the voice of a file; none when there is no audio device. The player
+// calls it, and its voices, on the sound thread. Tests put their own in place
+// to hear the player without a device; an empty maker restores the device.
+// It takes effect for the next default player.
+using VoiceMaker = std::function<std::unique_ptr<Voice>(const QString &path)>;
+void setVoiceMaker(VoiceMaker maker);
 
 // PlaySoundFile: plays `name` from the DTA folder unless sound is off.
 // Returns at once.

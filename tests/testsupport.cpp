@@ -5,11 +5,15 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+
+#include <cmath>
 
 namespace mk::test {
 
@@ -26,6 +30,20 @@ public:
 private:
     std::shared_ptr<QStringList> m_paths;
 };
+
+class LoggedVoice final : public Voice
+{
+public:
+    LoggedVoice(QString name, std::shared_ptr<QStringList> events) : m_name(std::move(name)), m_events(std::move(events)) {}
+    void start() override { *m_events << QStringLiteral("start ") + m_name; }
+    void stop() override { *m_events << QStringLiteral("stop ") + m_name; }
+
+private:
+    QString m_name;
+    std::shared_ptr<QStringList> m_events;
+};
+
+const QStringList kBrowserSchemes{QStringLiteral("http"), QStringLiteral("https")};
 
 } // namespace
 
@@ -162,6 +180,119 @@ QString withModal(const std::function<void()> &open, const std::function<void(QW
     open();
     poll.stop();
     return name;
+}
+
+QWidget *missingControl(const QString &name, const char *type)
+{
+    QTest::qFail(qPrintable(QStringLiteral("no control %1 (%2)").arg(name, QLatin1String(type))), __FILE__, __LINE__);
+    static QPointer<QWidget> standIns;
+    if (!standIns) {
+        standIns = new QWidget;
+        qAddPostRoutine([] { delete standIns; });
+    }
+    return standIns;
+}
+
+QByteArray settingsFile(const QString &sign, const QString &language, int row, int audio, int colour)
+{
+    const auto quoted = [](const QString &text) { return '"' + text.toLatin1() + '"'; };
+    const QList<QByteArray> lines{
+        quoted(QStringLiteral("Malkobold 1x1 - settings, written by the program")),
+        quoted(QStringLiteral("[MalSymbol$]")), quoted(sign),
+        quoted(QStringLiteral("[Sprache]")),    quoted(language),
+        quoted(QStringLiteral("[Mal_Reihe]")),  QByteArray::number(row),
+        quoted(QStringLiteral("[Audio]")),      QByteArray::number(audio),
+        quoted(QStringLiteral("[Farbe]")),      QByteArray::number(colour),
+    };
+    return lines.join("\r\n") + "\r\n";
+}
+
+QRect pixels(int left, int top, int width, int height)
+{
+    const auto px = [](int twips) { return int(std::lround(twips / 15.0)); };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+void controlColumns()
+{
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QString>("normal");
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<bool>("hands");
+}
+
+void controlRow(const QString &name, QRect place, const char16_t *normal, const char16_t *pressed, bool hands)
+{
+    const auto text = [](const char16_t *t) { return t ? QString::fromUtf16(t) : QString(); };
+    QTest::newRow(name.toUtf8().constData()) << place << text(normal) << text(pressed) << hands;
+}
+
+void checkControl(QWidget *w, const std::function<void()> &readyForPress)
+{
+    QFETCH(QRect, place);
+    QFETCH(QString, normal);
+    QFETCH(QString, pressed);
+    QFETCH(bool, hands);
+    QCOMPARE(w->geometry(), place);
+    if (!normal.isNull())
+        QCOMPARE(picture(w), normal);
+    if (pressed.isNull())
+        return;
+    QCOMPARE(cursorFile(w), QString());
+    if (readyForPress)
+        readyForPress();
+    press(w, Qt::RightButton);
+    QCOMPARE(picture(w), pressed.isEmpty() ? normal : pressed);
+    QCOMPARE(cursorFile(w), hands ? QStringLiteral("Hand3.ico") : QString());
+    release(w, Qt::RightButton);
+    QCOMPARE(picture(w), normal);
+    QCOMPARE(cursorFile(w), hands ? QStringLiteral("Hand1.ico") : QString());
+}
+
+BrowserCatcher::BrowserCatcher()
+{
+    for (const QString &scheme : kBrowserSchemes)
+        QDesktopServices::setUrlHandler(scheme, this, "open");
+}
+
+BrowserCatcher::~BrowserCatcher()
+{
+    for (const QString &scheme : kBrowserSchemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+RandomGuard::RandomGuard(std::function<float()> source)
+{
+    setRandomSource(std::move(source));
+}
+
+RandomGuard::RandomGuard(std::vector<float> draws)
+    : RandomGuard([draws = std::move(draws), next = std::size_t(0)]() mutable {
+          const float value = draws.at(next);
+          next = (next + 1) % draws.size();
+          return value;
+      })
+{
+}
+
+RandomGuard::~RandomGuard()
+{
+    setRandomSource({});
+}
+
+VoiceLog::VoiceLog() : m_events(std::make_shared<QStringList>())
+{
+    setVoiceMaker([events = m_events](const QString &path) {
+        return std::make_unique<LoggedVoice>(QFileInfo(path).fileName(), events);
+    });
+    // A fresh player, so that it makes its voices here.
+    setSoundBackend(nullptr);
+}
+
+VoiceLog::~VoiceLog()
+{
+    setVoiceMaker({});
+    setSoundBackend(nullptr);
 }
 
 Settings settingsOf(const QByteArray &bytes)

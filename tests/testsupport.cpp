@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -34,13 +35,18 @@ private:
 class LoggedVoice final : public Voice
 {
 public:
-    LoggedVoice(QString name, std::shared_ptr<QStringList> events) : m_name(std::move(name)), m_events(std::move(events)) {}
-    void start() override { *m_events << QStringLiteral("start ") + m_name; }
-    void stop() override { *m_events << QStringLiteral("stop ") + m_name; }
+    LoggedVoice(QString name, std::shared_ptr<VoiceLog::Events> events)
+        : m_name(std::move(name)), m_events(std::move(events))
+    {
+    }
+    void start() override { note(QStringLiteral("start ")); }
+    void stop() override { note(QStringLiteral("stop ")); }
 
 private:
+    void note(const QString &what);
+
     QString m_name;
-    std::shared_ptr<QStringList> m_events;
+    std::shared_ptr<VoiceLog::Events> m_events;
 };
 
 const QStringList kBrowserSchemes{QStringLiteral("http"), QStringLiteral("https")};
@@ -280,7 +286,26 @@ RandomGuard::~RandomGuard()
     setRandomSource({});
 }
 
-VoiceLog::VoiceLog() : m_events(std::make_shared<QStringList>())
+// Written on the sound thread, read by the test.
+struct VoiceLog::Events
+{
+    QMutex mutex;
+    QStringList list;
+};
+
+void LoggedVoice::note(const QString &what)
+{
+    const QMutexLocker lock(&m_events->mutex);
+    m_events->list << what + m_name;
+}
+
+QStringList VoiceLog::events() const
+{
+    const QMutexLocker lock(&m_events->mutex);
+    return m_events->list;
+}
+
+VoiceLog::VoiceLog() : m_events(std::make_shared<Events>())
 {
     setVoiceMaker([events = m_events](const QString &path) {
         return std::make_unique<LoggedVoice>(QFileInfo(path).fileName(), events);

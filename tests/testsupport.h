@@ -170,18 +170,21 @@ public:
 
 // Hears the real player without an audio device: every voice it starts or
 // stops is noted, in order, as "start name" or "stop name" (names relative
-// to DTA/). Takes the place of any sound recorder while it lives.
+// to DTA/). The player works on a thread of its own, so wait for the events
+// (QTRY_COMPARE). Takes the place of any sound recorder while it lives.
 class VoiceLog
 {
 public:
     VoiceLog();
     ~VoiceLog();
-    QStringList events() const { return *m_events; }
+    QStringList events() const;
     VoiceLog(const VoiceLog &) = delete;
     VoiceLog &operator=(const VoiceLog &) = delete;
 
+    struct Events;
+
 private:
-    std::shared_ptr<QStringList> m_events;
+    std::shared_ptr<Events> m_events;
 };
 
 QString picture(const QWidget *w);

@@ -2,12 +2,63 @@
 
 #include "names.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <utility>
 
 namespace mk {
+
+namespace {
+
+// A tooltip names its control, without the blanks some tooltips carry
+// round them; without one the control keeps `fallback`.
+void nameAfterTip(QWidget *w, const QString &fallback)
+{
+    const QString tip = w->toolTip().trimmed();
+    w->setAccessibleName(tip.isEmpty() ? fallback : tip);
+}
+
+bool isActivationKey(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool byKeyboard(Qt::FocusReason reason)
+{
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+}
+
+// The window losing or regaining the focus keeps the ring as it was.
+bool keepsRing(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+void paintFocusRing(QWidget *w)
+{
+    QPainter p(w);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    const QRectF outer = QRectF(w->rect()).adjusted(2, 2, -2, -2);
+    const qreal radius = std::min(outer.width(), outer.height()) * 0.18;
+    // A warm orange band with a white edge stands out on dark and light pictures alike.
+    p.setPen(QPen(QColor(255, 140, 0), 4));
+    p.drawRoundedRect(outer, radius, radius);
+    p.setPen(QPen(Qt::white, 1.5));
+    p.drawRoundedRect(outer.adjusted(2.75, 2.75, -2.75, -2.75), radius * 0.8, radius * 0.8);
+}
+
+} // namespace
 
 bool PictureSlot::set(const QString &file, QWidget *owner)
 {
@@ -76,6 +127,13 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
 }
 
+bool PictureBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTipChange)
+        nameAfterTip(this, accessibleName());
+    return QWidget::event(event);
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     m_slot.paint(this);
@@ -90,7 +148,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 PictureKey::PictureKey(QWidget *parent, Feedback feedback)
     : QAbstractButton(parent), m_feedback(feedback)
 {
-    setFocusPolicy(Qt::NoFocus);
+    // Only Tab gives a key the focus: a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
 }
 
@@ -122,28 +181,105 @@ bool PictureKey::changesCursor() const
     return m_feedback == Feedback::PictureAndCursor || m_feedback == Feedback::CursorOnly;
 }
 
+void PictureKey::setRoleName(const QString &name)
+{
+    m_roleName = name;
+    nameAfterTip(this, m_roleName);
+}
+
+bool PictureKey::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTipChange)
+        nameAfterTip(this, m_roleName);
+    return QAbstractButton::event(event);
+}
+
 void PictureKey::paintEvent(QPaintEvent *)
 {
     m_slot.paint(this);
+    if (showsFocusRing())
+        paintFocusRing(this);
 }
 
-void PictureKey::mousePressEvent(QMouseEvent *event)
+void PictureKey::showPressed()
 {
     if (changesPicture())
         setPicture(m_pressed);
     if (changesCursor())
         setCursorFile(names::kPressingHandCursor.toString());
-    QAbstractButton::mousePressEvent(event);
 }
 
-void PictureKey::mouseReleaseEvent(QMouseEvent *event)
+void PictureKey::showReleased()
 {
     if (changesPicture())
         setPicture(m_normal);
     if (changesCursor())
         setCursorFile(names::kHandCursor.toString());
+}
+
+void PictureKey::mousePressEvent(QMouseEvent *event)
+{
+    showPressed();
+    QAbstractButton::mousePressEvent(event);
+}
+
+void PictureKey::mouseReleaseEvent(QMouseEvent *event)
+{
+    showReleased();
     // The click action runs in here, after the feedback, so a picture it sets stays.
     QAbstractButton::mouseReleaseEvent(event);
+}
+
+void PictureKey::keyPressEvent(QKeyEvent *event)
+{
+    if (!isActivationKey(event)) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    // A key whose focus nobody can see (the window gave it on opening) stays quiet.
+    if (m_ring && !event->isAutoRepeat() && !m_keyDown) {
+        m_keyDown = true;
+        showPressed();
+        setDown(true);
+    }
+    event->accept();
+}
+
+void PictureKey::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!isActivationKey(event)) {
+        QAbstractButton::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || !m_keyDown)
+        return;
+    m_keyDown = false;
+    showReleased();
+    setDown(false);
+    click();
+}
+
+void PictureKey::focusInEvent(QFocusEvent *event)
+{
+    if (byKeyboard(event->reason()))
+        m_ring = true;
+    else if (!keepsRing(event->reason()))
+        m_ring = false;
+    QAbstractButton::focusInEvent(event);
+}
+
+void PictureKey::focusOutEvent(QFocusEvent *event)
+{
+    if (!keepsRing(event->reason()))
+        m_ring = false;
+    if (m_keyDown) {
+        // Focus gone between press and release: no click, the key rises.
+        m_keyDown = false;
+        showReleased();
+        setDown(false);
+    }
+    QAbstractButton::focusOutEvent(event);
 }
 
 void PictureKey::mouseMoveEvent(QMouseEvent *event)

@@ -60,6 +60,7 @@ signals:
     void mouseMoved();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
@@ -70,6 +71,8 @@ private:
 // A picture key: press shows the pressed picture and the pressing hand,
 // release the normal picture and the pointing hand, and the click follows
 // the release. Any mouse button gives the feedback; only the left one clicks.
+// Tab reaches the key; once it has, Space or Enter press it as the left
+// button would, and a ring round the key shows where the keyboard is.
 class PictureKey : public QAbstractButton
 {
     Q_OBJECT
@@ -96,23 +99,39 @@ public:
 
     QSize sizeHint() const override;
 
+    // What the key is for, in the current language: its accessible name
+    // when it has no tooltip (a tooltip names the key itself).
+    void setRoleName(const QString &name);
+    // Whether the ring shows: the keyboard, not the mouse, brought the focus.
+    bool showsFocusRing() const { return m_ring && hasFocus(); }
+
 signals:
     void mouseMoved();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     bool changesPicture() const;
     bool changesCursor() const;
+    void showPressed();
+    void showReleased();
 
     PictureSlot m_slot;
     QString m_normal;
     QString m_pressed;
+    QString m_roleName;
     Feedback m_feedback;
+    bool m_ring = false;
+    bool m_keyDown = false;
 };
 
 // A label that answers the mouse like a key without pictures: the pressing

@@ -2,14 +2,18 @@
 
 #include "appstate.h"
 #include "colours.h"
+#include "keytexts.h"
 #include "names.h"
 #include "sound.h"
 #include "window.h"
 
 #include <QFontMetrics>
 #include <QFrame>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace mk {
 
@@ -114,6 +118,11 @@ void HelpPage::hide()
     m_frame->hide();
 }
 
+bool HelpPage::isOpen() const
+{
+    return !m_frame->isHidden();
+}
+
 PictureKey *ScreenKit::addKey(const KeyRow &row, std::function<void()> onClick)
 {
     auto *key = placed<PictureKey>(m_window, row.place, row.feedback);
@@ -122,6 +131,8 @@ PictureKey *ScreenKit::addKey(const KeyRow &row, std::function<void()> onClick)
         m_pictures.push_back({key, row.normal.toString()});
     if (row.tip)
         bindTip(key, row.tip);
+    if (row.name)
+        bindName(key, row.name);
     if (onClick)
         QObject::connect(key, &PictureKey::clicked, m_window, std::move(onClick));
     return key;
@@ -138,6 +149,8 @@ std::vector<PictureKey *> ScreenKit::addGroup(const GroupRow &row, const std::fu
             m_pictures.push_back({key, row.normal(i)});
         if (row.tip)
             bindTip(key, row.tip, i);
+        if (row.name)
+            bindName(key, row.name, i);
         if (onClick)
             QObject::connect(key, &PictureKey::clicked, m_window, [onClick, i] { onClick(i); });
         keys.push_back(key);
@@ -196,29 +209,42 @@ QFrame *ScreenKit::addFrame(const Place &place, QWidget *parent)
 
 PictureKey *ScreenKit::addEar(const Place &place, const LangTexts *tip)
 {
-    PictureKey *ear = addKey({place, names::kEarOn, {}, Feedback::CursorOnly, tip});
-    QObject::connect(ear, &PictureKey::clicked, m_window, [ear] { toggleSound(ear); });
+    PictureKey *ear = addKey({place, names::kEarOn, {}, Feedback::CursorOnly, tip, &keytexts::kEar});
+    bindState(ear, [] { return app().settings.audioStatus != 1; }, &keytexts::kSoundOn, &keytexts::kSoundOff);
+    QObject::connect(ear, &PictureKey::clicked, m_window, [this, ear] {
+        toggleSound(ear);
+        describeStates();
+    });
     return ear;
 }
 
 PictureKey *ScreenKit::addHelp(const KeyRow &key, const HelpRow &page, const HelpTexts &texts)
 {
     PictureKey *helpKey = addKey(key);
+    if (!key.name)
+        bindName(helpKey, &keytexts::kHelp);
     m_help = std::make_unique<HelpPage>(m_window, page, texts);
-    QObject::connect(helpKey, &PictureKey::clicked, m_window, [this, helpKey] { m_help->toggle(helpKey); });
+    bindState(helpKey, [this] { return m_help->isOpen(); }, &keytexts::kHelpOpen, &keytexts::kHelpClosed);
+    QObject::connect(helpKey, &PictureKey::clicked, m_window, [this, helpKey] {
+        m_help->toggle(helpKey);
+        describeStates();
+    });
     return helpKey;
 }
 
 PictureKey *ScreenKit::addLeave(const KeyRow &key, QDialog *screen)
 {
-    return addKey(key, [screen] { leaveScreen(screen); });
+    PictureKey *leave = addKey(key, [screen] { leaveScreen(screen); });
+    if (!key.name)
+        bindName(leave, &keytexts::kLeave);
+    return leave;
 }
 
 std::vector<PictureKey *> ScreenKit::addBrushes(const std::array<Place, 4> &places, Feedback feedback,
                                                 IndexedText tip)
 {
     m_hasBrushes = true;
-    return addGroup(groupRow(places, brushPicture, nullptr, feedback, tip),
+    return addGroup(groupRow(places, brushPicture, nullptr, feedback, tip, keytexts::brushName),
                     [this](int i) { chooseColour(i); });
 }
 
@@ -238,17 +264,41 @@ void ScreenKit::chooseColour(int farbe)
 
 void ScreenKit::bindTip(QWidget *control, const LangTexts *tip)
 {
-    m_bindings.push_back({control, tip, nullptr, 0, true});
+    m_bindings.push_back({control, tip, nullptr, 0, Writes::Tip});
 }
 
 void ScreenKit::bindTip(QWidget *control, IndexedText tip, int index)
 {
-    m_bindings.push_back({control, nullptr, tip, index, true});
+    m_bindings.push_back({control, nullptr, tip, index, Writes::Tip});
 }
 
 void ScreenKit::bindText(QLabel *label, const LangTexts *text)
 {
-    m_bindings.push_back({label, text, nullptr, 0, false});
+    m_bindings.push_back({label, text, nullptr, 0, Writes::Text});
+}
+
+void ScreenKit::bindName(PictureKey *key, const LangTexts *name)
+{
+    m_bindings.push_back({key, name, nullptr, 0, Writes::Name});
+}
+
+void ScreenKit::bindName(PictureKey *key, IndexedText name, int index)
+{
+    m_bindings.push_back({key, nullptr, name, index, Writes::Name});
+}
+
+void ScreenKit::bindState(QWidget *control, std::function<bool()> isOn, const LangTexts *on, const LangTexts *off)
+{
+    m_states.push_back({control, std::move(isOn), on, off});
+}
+
+void ScreenKit::describeStates()
+{
+    const auto language = currentLanguage();
+    for (const State &s : m_states) {
+        if (const auto text = cell(s.isOn() ? *s.on : *s.off, language))
+            s.control->setAccessibleDescription(*text);
+    }
 }
 
 void ScreenKit::loadHead()
@@ -257,6 +307,44 @@ void ScreenKit::loadHead()
     setThickBorder(m_window);
     if (m_help)
         m_help->place();
+    orderKeys();
+}
+
+void ScreenKit::orderKeys()
+{
+    m_tabOrder.clear();
+    for (PictureKey *key : m_window->findChildren<PictureKey *>()) {
+        if (key->focusPolicy() & Qt::TabFocus)
+            m_tabOrder.push_back(key);
+    }
+    // Reading order: line by line from the top, each line from the left.
+    auto at = [this](const PictureKey *key) {
+        const QPoint p = key->mapTo(m_window, QPoint(0, 0));
+        return std::pair{p.y(), p.x()};
+    };
+    std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(),
+                     [&at](const PictureKey *a, const PictureKey *b) { return at(a) < at(b); });
+    // The window holds the focus until Tab brings it to the first key, so
+    // that no key is pressed by a Space nobody aimed.
+    m_window->setFocus(Qt::OtherFocusReason);
+}
+
+bool ScreenKit::focusNextKey(bool next)
+{
+    const auto n = static_cast<std::ptrdiff_t>(m_tabOrder.size());
+    if (n == 0)
+        return false;
+    const auto current = std::find(m_tabOrder.begin(), m_tabOrder.end(), QApplication::focusWidget());
+    std::ptrdiff_t i = current == m_tabOrder.end() ? (next ? -1 : n) : current - m_tabOrder.begin();
+    for (std::ptrdiff_t step = 0; step < n; ++step) {
+        i = ((next ? i + 1 : i - 1) % n + n) % n;
+        PictureKey *key = m_tabOrder[static_cast<std::size_t>(i)];
+        if (key->isVisible() && key->isEnabled()) {
+            key->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void ScreenKit::showPictures()
@@ -282,17 +370,30 @@ void ScreenKit::applyLanguage()
             text = cell(*b.texts, language);
         if (!text)
             continue;
-        if (b.isTip)
+        switch (b.writes) {
+        case Writes::Tip:
             b.control->setToolTip(*text);
-        else
+            break;
+        case Writes::Text:
             static_cast<QLabel *>(b.control)->setText(*text);
+            break;
+        case Writes::Name:
+            static_cast<PictureKey *>(b.control)->setRoleName(*text);
+            break;
+        }
     }
+    describeStates();
 }
 
 Screen::Screen(QWidget *parent, const Row &row) : QDialog(parent)
 {
     setUpWindow(this, row.name, row.width, row.height);
     setWindowTitle(QStringLiteral("Malkobold 1x1"));
+}
+
+bool Screen::focusNextPrevChild(bool next)
+{
+    return m_kit.focusNextKey(next) || QDialog::focusNextPrevChild(next);
 }
 
 void Screen::load()

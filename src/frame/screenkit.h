@@ -35,7 +35,8 @@ using IndexedText = QString (*)(std::size_t language, int index);
 using IndexedPicture = QString (*)(int index);
 
 // A key: its place, its pictures at rest and pressed (empty: the screen sets
-// them itself), how it answers a press, and its tooltip (none: no tooltip).
+// them itself), how it answers a press, its tooltip (none: no tooltip), and
+// for a key without a tooltip the name of its role for assistive technology.
 struct KeyRow
 {
     Place place;
@@ -43,6 +44,7 @@ struct KeyRow
     QStringView pressed;
     Feedback feedback = Feedback::PictureAndCursor;
     const LangTexts *tip = nullptr;
+    const LangTexts *name = nullptr;
 };
 
 // An indexed group of keys (or pictures) built from one row. Elements whose
@@ -56,13 +58,15 @@ struct GroupRow
     IndexedPicture pressed = nullptr;
     Feedback feedback = Feedback::PictureAndCursor;
     IndexedText tip = nullptr;
+    IndexedText name = nullptr;
 };
 
 template<std::size_t N>
 constexpr GroupRow groupRow(const std::array<Place, N> &places, IndexedPicture normal,
-                            IndexedPicture pressed, Feedback feedback, IndexedText tip)
+                            IndexedPicture pressed, Feedback feedback, IndexedText tip,
+                            IndexedText name = nullptr)
 {
-    return GroupRow{places.data(), static_cast<int>(N), normal, pressed, feedback, tip};
+    return GroupRow{places.data(), static_cast<int>(N), normal, pressed, feedback, tip, name};
 }
 
 // A help page: its frame (hidden until the help key opens it), title and
@@ -97,6 +101,7 @@ public:
     // writes the current language's texts on it.
     void toggle(PictureKey *helpKey);
     void hide();
+    bool isOpen() const;
     QFrame *frame() const { return m_frame; }
 
 private:
@@ -143,24 +148,43 @@ public:
     void bindTip(QWidget *control, const LangTexts *tip);
     void bindTip(QWidget *control, IndexedText tip, int index);
     void bindText(QLabel *label, const LangTexts *text);
+    // The role name of a key without a tooltip, in the current language.
+    void bindName(PictureKey *key, const LangTexts *name);
+    void bindName(PictureKey *key, IndexedText name, int index);
+    // A key whose picture shows a state says it in its description.
+    void bindState(QWidget *control, std::function<bool()> isOn, const LangTexts *on, const LangTexts *off);
+    void describeStates();
 
-    // Load: the centred, sunken-edged window with every row's picture.
+    // Load: the centred, sunken-edged window with every row's picture, and
+    // the keys in reading order for the keyboard.
     void loadHead();
     void showPictures();
-    // The tooltips and texts of the current language; a code outside the six,
-    // or a cell that a language lacks, leaves what is shown.
+    // The tooltips, texts and names of the current language; a code outside
+    // the six, or a cell that a language lacks, leaves what is shown.
     void applyLanguage();
 
     HelpPage *help() const { return m_help.get(); }
 
+    // Tab and Shift+Tab: the next or previous key in reading order that can
+    // be pressed; false when there is none.
+    bool focusNextKey(bool next);
+
 private:
+    enum class Writes { Tip, Text, Name };
     struct Binding
     {
         QWidget *control;
         const LangTexts *texts;
         IndexedText indexed;
         int index;
-        bool isTip;
+        Writes writes;
+    };
+    struct State
+    {
+        QWidget *control;
+        std::function<bool()> isOn;
+        const LangTexts *on;
+        const LangTexts *off;
     };
     struct Picture
     {
@@ -169,7 +193,11 @@ private:
     };
 
     QWidget *m_window;
+    void orderKeys();
+
     std::vector<Binding> m_bindings;
+    std::vector<PictureKey *> m_tabOrder;
+    std::vector<State> m_states;
     std::vector<Picture> m_pictures;
     std::vector<QLabel *> m_coloured;
     bool m_hasBrushes = false;
@@ -199,6 +227,7 @@ protected:
     // current language. The screen's constructor calls it last.
     void load();
     virtual void loadState() {}
+    bool focusNextPrevChild(bool next) override;
 
     ScreenKit m_kit{this};
 };

@@ -25,16 +25,16 @@ inline constexpr HelpTexts kHelpTexts{&texts::kHelpTitle, {{&texts::kHelpText}}}
 inline constexpr Place kTxtRechner{u"txtRechner", 360, 480, 4215, 675};
 inline constexpr KeyRow kExitButton{{u"ExitButton", 5880, 360, 1215, 855}, names::kExitKey, names::kExitKeyPressed, Feedback::PictureAndCursor, &shared::kExitProgramTip};
 inline constexpr KeyRow kHelpButton{{u"HelpButton", 4800, 360, 975, 855}, names::kHelpKey, names::kHelpKeyPressed, Feedback::PictureAndCursor, &shared::kHelpTip};
-inline constexpr KeyRow kCmdReslutat{{u"cmdReslutat", 3000, 3840, 1575, 735}, u"TasteResultatBreit_normal.jpg", u"TasteResultatBreit_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
-inline constexpr KeyRow kCmdMultiply{{u"cmdMultiply", 3840, 3000, 735, 735}, u"TasteMal_normal.jpg", u"TasteMal_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
-inline constexpr KeyRow kCmdDivide{{u"cmdDivide", 3000, 3000, 735, 735}, u"TasteTeilen_normal.jpg", u"TasteTeilen_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
-inline constexpr KeyRow kCmdMinus{{u"cmdMinus", 3840, 2160, 735, 735}, u"TasteMinus_normal.jpg", u"TasteMinus_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
-inline constexpr KeyRow kCmdPlus{{u"cmdPlus", 3000, 2160, 735, 735}, u"TastePlus_normal.jpg", u"TastePlus_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
-inline constexpr KeyRow kCmdClear{{u"cmdClear", 3840, 1320, 735, 735}, u"TasteC_normal.jpg", u"TasteC_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
-inline constexpr KeyRow kCmdClearEntry{{u"cmdClearEntry", 3000, 1320, 735, 735}, u"TasteCE_normal.jpg", u"TasteCE_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
-inline constexpr KeyRow kCmdKomma{{u"cmdKomma", 2040, 3840, 735, 735}, u"TasteKomma_normal.jpg", u"TasteKomma_gedrückt.jpg", Feedback::PictureAndCursor, nullptr};
+inline constexpr KeyRow kCmdReslutat{{u"cmdReslutat", 3000, 3840, 1575, 735}, u"TasteResultatBreit_normal.jpg", u"TasteResultatBreit_gedrückt.jpg", Feedback::PictureAndCursor, nullptr, &texts::kResultName};
+inline constexpr KeyRow kCmdMultiply{{u"cmdMultiply", 3840, 3000, 735, 735}, u"TasteMal_normal.jpg", u"TasteMal_gedrückt.jpg", Feedback::PictureAndCursor, nullptr, &texts::kMultiplyName};
+inline constexpr KeyRow kCmdDivide{{u"cmdDivide", 3000, 3000, 735, 735}, u"TasteTeilen_normal.jpg", u"TasteTeilen_gedrückt.jpg", Feedback::PictureAndCursor, nullptr, &texts::kDivideName};
+inline constexpr KeyRow kCmdMinus{{u"cmdMinus", 3840, 2160, 735, 735}, u"TasteMinus_normal.jpg", u"TasteMinus_gedrückt.jpg", Feedback::PictureAndCursor, nullptr, &texts::kMinusName};
+inline constexpr KeyRow kCmdPlus{{u"cmdPlus", 3000, 2160, 735, 735}, u"TastePlus_normal.jpg", u"TastePlus_gedrückt.jpg", Feedback::PictureAndCursor, nullptr, &texts::kPlusName};
+inline constexpr KeyRow kCmdClear{{u"cmdClear", 3840, 1320, 735, 735}, u"TasteC_normal.jpg", u"TasteC_gedrückt.jpg", Feedback::PictureAndCursor, nullptr, &texts::kClearName};
+inline constexpr KeyRow kCmdClearEntry{{u"cmdClearEntry", 3000, 1320, 735, 735}, u"TasteCE_normal.jpg", u"TasteCE_gedrückt.jpg", Feedback::PictureAndCursor, nullptr, &texts::kClearEntryName};
+inline constexpr KeyRow kCmdKomma{{u"cmdKomma", 2040, 3840, 735, 735}, u"TasteKomma_normal.jpg", u"TasteKomma_gedrückt.jpg", Feedback::PictureAndCursor, nullptr, &texts::kPointName};
 // The blank key only fills its place: no feedback, no action.
-inline constexpr KeyRow kCmdPlusMinus{{u"cmdPlusMinus", 360, 3840, 735, 735}, u"0leer.jpg", {}, Feedback::None, nullptr};
+inline constexpr KeyRow kCmdPlusMinus{{u"cmdPlusMinus", 360, 3840, 735, 735}, u"0leer.jpg", {}, Feedback::None, nullptr, &texts::kBlankName};
 
 // The digit keys, 0 to 9.
 inline constexpr std::array<Place, 10> kDigitPlaces{{
@@ -52,6 +52,6 @@ inline constexpr std::array<Place, 10> kDigitPlaces{{
 
 inline QString digitAtRest(int d) { return names::numberPicture(d, names::kAtRest); }
 inline QString digitPressed(int d) { return names::numberPicture(d, names::kPressed); }
-inline constexpr GroupRow kDigits = groupRow(kDigitPlaces, digitAtRest, digitPressed, Feedback::PictureAndCursor, nullptr);
+inline constexpr GroupRow kDigits = groupRow(kDigitPlaces, digitAtRest, digitPressed, Feedback::PictureAndCursor, nullptr, texts::digitName);
 
 } // namespace mk::calculator::layout

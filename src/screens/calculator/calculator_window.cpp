@@ -41,7 +41,8 @@ void CalculatorWindow::buildControls()
     m_kit.addKey(layout::kCmdClear, [this] { clearAll(); });
     m_kit.addKey(layout::kCmdClearEntry, [this] { clearEntry(); });
     m_kit.addLeave(layout::kExitButton, this);
-    m_kit.addKey(layout::kCmdPlusMinus);
+    // It does nothing, so the keyboard passes it by.
+    m_kit.addKey(layout::kCmdPlusMinus)->setFocusPolicy(Qt::NoFocus);
     // The help page covers the keys, so it comes last.
     m_kit.addHelp(layout::kHelpButton, layout::kHelpPage, layout::kHelpTexts);
 }

@@ -34,7 +34,7 @@ inline constexpr KeyRow kWuerfel1{{u"Würfel1_Button", 3240, 3960, 1335, 1335},
 // The second die keeps its picture when pressed; its tooltip comes from the
 // range keys.
 inline constexpr KeyRow kWuerfel2{{u"Würfel2_Button", 7320, 3960, 1335, 1335},
-                                  u"Würfel0.jpg", u"Würfel0.jpg", Feedback::PictureAndCursor, nullptr};
+                                  u"Würfel0.jpg", u"Würfel0.jpg", Feedback::PictureAndCursor, nullptr, &kSecondDieName};
 
 // The task: left factor, sign, right factor, equals, and the answer on its sign.
 inline constexpr Place kZahlLinks{u"ZahlLinks", 4080, 2160, 735, 735};

@@ -152,5 +152,16 @@ inline constexpr LangTexts kHelp3{{
     u"Per una migliore memorizzazione, puoi anche ripeterlo al contrario: 4 x 2 fa 8, perché dà sempre lo stesso risultato. Il primo dado serve per calcolare con un numero. Il secondo dado è per il passo successivo: numeri diversi. A destra puoi scegliere da dove a dove deve andare l'intervallo di numeri. Ed è il passo più difficile e l'ultimo che si può fare per imparare.",
 }};
 
+// The second die's tooltip comes with a range; until then this names it
+// for assistive technology.
+inline constexpr LangTexts kSecondDieName{{
+    u"Zweiter Würfel",
+    u"Second die",
+    u"Segundo dado",
+    u"Second dé",
+    u"Tweede dobbelsteen",
+    u"Secondo dado",
+}};
+
 } // namespace mk::random
 

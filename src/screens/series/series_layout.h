@@ -53,7 +53,7 @@ inline constexpr KeyRow kRadierer2{{u"Radierer2", 10200, 7320, 1455, 1095},
                                    &kEraserTip};
 inline constexpr KeyRow kRadiererKlein{{u"RadiererKlein", 10680, 3720, 735, 615},
                                        u"RadierButton_klein_liegend.jpg", u"RadierButton_klein_gedrückt.jpg",
-                                       Feedback::PictureAndCursor, nullptr};
+                                       Feedback::PictureAndCursor, nullptr, &kSmallEraserName};
 
 // Indexed groups: the element's name is the group's name, '_' and its index.
 inline constexpr int kKeySize = 735;

@@ -130,4 +130,14 @@ inline constexpr LangTexts kHelp3{{
     u"I pennelli e i colori possono essere usati per colorare i numeri delle risposte.",
 }};
 
+// The small eraser has no tooltip; this names it for assistive technology.
+inline constexpr LangTexts kSmallEraserName{{
+    u"Antwort löschen",
+    u"Erase the answer",
+    u"Borrar la respuesta",
+    u"Effacer la réponse",
+    u"Antwoord wissen",
+    u"Cancella la risposta",
+}};
+
 } // namespace mk::series

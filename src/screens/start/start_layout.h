@@ -39,7 +39,7 @@ inline constexpr KeyRow kWebTaste{{u"WebTaste", 9600, 7920, 735, 735},
 inline constexpr Place kImage1{u"Image1", 240, 1920, 10170, 600};
 inline constexpr Place kImage6{u"Image6", 240, 5400, 10170, 600};
 inline constexpr KeyRow kTitelPic{{u"TitelPic", 10440, 1320, 1575, 1935},
-    u"TitelPic.jpg", {}, Feedback::CursorOnly, nullptr};
+    u"TitelPic.jpg", {}, Feedback::CursorOnly, nullptr, &kTitleName};
 inline constexpr KeyRow kExitButton{{u"ExitButton", 10680, 240, 1215, 855},
     u"EndeButton_N.jpg", u"EndeButton_G.jpg", Feedback::PictureAndCursor, &shared::kExitProgramTip};
 inline constexpr KeyRow kOKButton{{u"OKButton", 360, 4320, 2655, 855},

@@ -228,4 +228,14 @@ inline constexpr std::array<LangTexts, 3> kMethodTexts{{
       u"Mostra in ordine casuale."}},
 }};
 
+// The title picture has no tooltip; this names it for assistive technology.
+inline constexpr LangTexts kTitleName{{
+    u"Malkobold sagt Hallo",
+    u"Malkobold says hello",
+    u"Malkobold dice hola",
+    u"Malkobold dit bonjour",
+    u"Malkobold zegt hallo",
+    u"Malkobold dice ciao",
+}};
+
 } // namespace mk::start

@@ -50,6 +50,11 @@ QString StartWindow::homePage()
     return mk::homePage();
 }
 
+bool StartWindow::focusNextPrevChild(bool next)
+{
+    return m_kit.focusNextKey(next) || QWidget::focusNextPrevChild(next);
+}
+
 void StartWindow::buildControls()
 {
     setUpWindow(this, u"A1_START", layout::kWidth, layout::kHeight);

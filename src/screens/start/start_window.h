@@ -23,6 +23,9 @@ public:
 
     static QString homePage();
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     enum class Sign { X, Star, Dot };
 

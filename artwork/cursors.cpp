@@ -9,12 +9,13 @@ namespace art {
 
 namespace {
 
-QImage hand(const QColor &skin, bool pressed)
+QImage hand(const QColor &skin, bool pressed, int scale)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    QImage image(32 * scale, 32 * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
 
     // The index finger's rounded top touches y = 1 at x = 6.
     QPainterPath shape;
@@ -57,8 +58,8 @@ QImage hand(const QColor &skin, bool pressed)
 std::vector<Cursor> cursors()
 {
     return {
-        {u"Hand1.ico"_s, hand(QColor(255, 222, 150), false)},
-        {u"Hand3.ico"_s, hand(QColor(235, 165, 80), true)},
+        {u"Hand1.ico"_s, hand(QColor(255, 222, 150), false, 1), hand(QColor(255, 222, 150), false, 2)},
+        {u"Hand3.ico"_s, hand(QColor(235, 165, 80), true, 1), hand(QColor(235, 165, 80), true, 2)},
     };
 }
 

@@ -3,6 +3,8 @@
 #include "pictures.h"
 #include "sounds.h"
 
+#include "frame/names.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -87,14 +89,18 @@ int main(int argc, char *argv[])
         std::move(part.begin(), part.end(), std::back_inserter(pictures));
     }
     for (const art::Picture &picture : pictures) {
-        const QString path = btn + u'/' + picture.file;
-        if (claim(path) && !art::render(picture).save(path, "JPG", 92))
-            failed << path;
+        for (const int scale : {1, 2}) {
+            const QString path = btn + u'/' + (scale == 1 ? picture.file : mk::names::twinName(picture.file));
+            if (claim(path) && !art::render(picture, scale).save(path, "JPG", 92))
+                failed << path;
+        }
     }
     for (const art::Cursor &cursor : art::cursors()) {
-        const QString path = btn + u'/' + cursor.file;
-        if (claim(path) && !cursor.image.save(path, "ICO"))
-            failed << path;
+        for (const auto &[file, image] : {std::pair{cursor.file, cursor.image}, std::pair{mk::names::twinName(cursor.file), cursor.twin}}) {
+            const QString path = btn + u'/' + file;
+            if (claim(path) && !image.save(path, "ICO"))
+                failed << path;
+        }
     }
     for (const art::Sound &sound : art::sounds()) {
         const QString path = dta + u'/' + sound.file;

@@ -156,12 +156,13 @@ QStringList missingFonts()
     return missing;
 }
 
-QImage render(const Picture &picture)
+QImage render(const Picture &picture, int scale)
 {
-    QImage image(picture.size, QImage::Format_RGB32);
+    QImage image(picture.size * scale, QImage::Format_RGB32);
     image.fill(windowColour);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    p.scale(scale, scale);
     picture.paint(p, QRectF(QPointF(0, 0), QSizeF(picture.size)));
     return image;
 }
@@ -346,10 +347,15 @@ void drawEmoji(QPainter &p, const QRectF &box, const QString &emoji)
     const QImage image = emojiImage(emoji);
     if (image.isNull())
         return;
-    const QSizeF fitted = QSizeF(image.size()).scaled(box.size(), Qt::KeepAspectRatio);
+    // Scaled to the pixels it will cover, so the twice-sized pictures get a sharp emoji too.
+    const qreal k = p.deviceTransform().m11();
+    const QSizeF fitted = QSizeF(image.size()).scaled(box.size() * k, Qt::KeepAspectRatio);
     const QImage scaled = image.scaled(fitted.toSize().expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio,
                                        Qt::SmoothTransformation);
-    p.drawImage(centred(box, scaled.width(), scaled.height()).topLeft(), scaled);
+    if (k == 1.0)
+        p.drawImage(centred(box, scaled.width(), scaled.height()).topLeft(), scaled);
+    else
+        p.drawImage(centred(box, scaled.width() / k, scaled.height() / k), scaled);
 }
 
 void drawBall(QPainter &p, const QPointF &centre, qreal radius, const QColor &colour)

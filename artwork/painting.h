@@ -48,7 +48,8 @@ struct Key
 void addKey(Pictures &pictures, const Key &key);
 Paint keyPicture(const QColor &colour, Press press, const Paint &face);
 
-QImage render(const Picture &picture);
+// `scale` 2 draws the same picture at twice its size, for high-density screens.
+QImage render(const Picture &picture, int scale = 1);
 
 // Without these the pictures would quietly fall back to other fonts.
 QStringList missingFonts();

@@ -13,6 +13,15 @@
 
 namespace mk::names {
 
+// The twice-sized twin of a picture or cursor for high-density screens:
+// "Würfel0.jpg" -> "Würfel0@2x.jpg".
+inline QString twinName(const QString &file)
+{
+    const QString twin = QStringLiteral("@2x");
+    const qsizetype dot = file.lastIndexOf(u'.');
+    return dot < 0 ? file + twin : file.left(dot) + twin + file.mid(dot);
+}
+
 // A number key's picture: "07n.jpg" for 7 at rest, "07g.jpg" pressed.
 inline QString numberPicture(int number, QChar state)
 {

@@ -1,6 +1,7 @@
 #include "pictures.h"
 
 #include "appstate.h"
+#include "names.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -104,9 +105,20 @@ std::optional<QPixmap> PendingPicture::take() const
     return s.pixmap;
 }
 
-std::optional<PendingPicture> requestPicture(const QString &file, QSize size)
+// The file the pixels come from: the twin above a ratio of 1, where there is one.
+QString sourcePath(const QString &file, qreal ratio)
 {
-    const QString path = btnPath(file);
+    if (ratio > 1.0 && !file.isEmpty()) {
+        QString twin = btnPath(names::twinName(file));
+        if (QFileInfo(twin).isFile())
+            return twin;
+    }
+    return btnPath(file);
+}
+
+std::optional<PendingPicture> requestPicture(const QString &file, QSize size, qreal ratio)
+{
+    const QString path = sourcePath(file, ratio);
     const QString key = scaledKey(path, size);
     if (const auto it = pictures().constFind(key); it != pictures().cend())
         return PendingPicture(*it);
@@ -132,15 +144,18 @@ std::optional<QPixmap> loadPicture(const QString &file, QSize size)
     return pending ? pending->take() : std::nullopt;
 }
 
-std::optional<QCursor> loadCursor(const QString &file)
+std::optional<QCursor> loadCursor(const QString &file, qreal ratio)
 {
     static QHash<QString, QCursor> cache;
-    const QString path = btnPath(file);
+    const QString path = sourcePath(file, ratio);
     if (const auto it = cache.constFind(path); it != cache.cend())
         return *it;
     QPixmap pixmap;
     if (file.isEmpty() || !pixmap.load(path))
         return std::nullopt;
+    if (path != btnPath(file))
+        pixmap.setDevicePixelRatio(2.0);
+    // The hot spot is in the cursor's logical pixels, the same at either size.
     const QCursor cursor(pixmap, kHandHotSpot.x(), kHandHotSpot.y());
     cache.insert(path, cursor);
     return cursor;
@@ -148,7 +163,7 @@ std::optional<QCursor> loadCursor(const QString &file)
 
 bool setWindowCursorFile(QWidget *window, const QString &file)
 {
-    const auto cursor = loadCursor(file);
+    const auto cursor = loadCursor(file, window->devicePixelRatioF());
     if (!cursor)
         return false;
     window->setCursor(*cursor);

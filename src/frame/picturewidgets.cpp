@@ -21,6 +21,14 @@ void nameAfterTip(QWidget *w, const QString &fallback)
     w->setAccessibleName(tip.isEmpty() ? fallback : tip);
 }
 
+// The window losing or regaining the focus keeps the ring as it was.
+bool keepsRing(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+} // namespace
+
 bool isActivationKey(const QKeyEvent *event)
 {
     switch (event->key()) {
@@ -33,24 +41,29 @@ bool isActivationKey(const QKeyEvent *event)
     }
 }
 
-bool byKeyboard(Qt::FocusReason reason)
+void FocusRing::focusIn(Qt::FocusReason reason)
 {
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        m_on = true;
+    else if (!keepsRing(reason))
+        m_on = false;
 }
 
-// The window losing or regaining the focus keeps the ring as it was.
-bool keepsRing(Qt::FocusReason reason)
+void FocusRing::focusOut(Qt::FocusReason reason)
 {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    if (!keepsRing(reason))
+        m_on = false;
 }
 
-void paintFocusRing(QWidget *w)
+void FocusRing::paint(QWidget *owner) const
 {
-    QPainter p(w);
+    if (!shows(owner))
+        return;
+    QPainter p(owner);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
-    const QRectF outer = QRectF(w->rect()).adjusted(2, 2, -2, -2);
-    const qreal radius = std::min(outer.width(), outer.height()) * 0.18;
+    const QRectF outer = QRectF(owner->rect()).adjusted(2, 2, -2, -2);
+    const qreal radius = std::min({outer.width(), outer.height(), 40.0}) * 0.18;
     // A warm orange band with a white edge stands out on dark and light pictures alike.
     p.setPen(QPen(QColor(255, 140, 0), 4));
     p.drawRoundedRect(outer, radius, radius);
@@ -58,12 +71,10 @@ void paintFocusRing(QWidget *w)
     p.drawRoundedRect(outer.adjusted(2.75, 2.75, -2.75, -2.75), radius * 0.8, radius * 0.8);
 }
 
-} // namespace
-
 bool PictureSlot::set(const QString &file, QWidget *owner)
 {
     const qreal ratio = owner->devicePixelRatioF();
-    auto pending = requestPicture(file, owner->size() * ratio);
+    auto pending = requestPicture(file, owner->size() * ratio, ratio);
     if (!pending)
         return false;
     if (!m_pending)
@@ -114,7 +125,7 @@ void PictureSlot::paint(QWidget *owner)
 
 bool PictureSlot::setCursor(const QString &file, QWidget *owner)
 {
-    const auto cursor = loadCursor(file);
+    const auto cursor = loadCursor(file, owner->devicePixelRatioF());
     if (!cursor)
         return false;
     m_cursorFile = file;
@@ -197,8 +208,7 @@ bool PictureKey::event(QEvent *event)
 void PictureKey::paintEvent(QPaintEvent *)
 {
     m_slot.paint(this);
-    if (showsFocusRing())
-        paintFocusRing(this);
+    m_ring.paint(this);
 }
 
 void PictureKey::showPressed()
@@ -237,7 +247,7 @@ void PictureKey::keyPressEvent(QKeyEvent *event)
         return;
     }
     // A key whose focus nobody can see (the window gave it on opening) stays quiet.
-    if (m_ring && !event->isAutoRepeat() && !m_keyDown) {
+    if (showsFocusRing() && !event->isAutoRepeat() && !m_keyDown) {
         m_keyDown = true;
         showPressed();
         setDown(true);
@@ -262,17 +272,13 @@ void PictureKey::keyReleaseEvent(QKeyEvent *event)
 
 void PictureKey::focusInEvent(QFocusEvent *event)
 {
-    if (byKeyboard(event->reason()))
-        m_ring = true;
-    else if (!keepsRing(event->reason()))
-        m_ring = false;
+    m_ring.focusIn(event->reason());
     QAbstractButton::focusInEvent(event);
 }
 
 void PictureKey::focusOutEvent(QFocusEvent *event)
 {
-    if (!keepsRing(event->reason()))
-        m_ring = false;
+    m_ring.focusOut(event->reason());
     if (m_keyDown) {
         // Focus gone between press and release: no click, the key rises.
         m_keyDown = false;
@@ -290,12 +296,19 @@ void PictureKey::mouseMoveEvent(QMouseEvent *event)
 
 KeyLabel::KeyLabel(QWidget *parent) : QLabel(parent)
 {
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
+}
+
+void KeyLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    m_ring.paint(this);
 }
 
 bool KeyLabel::setCursorFile(const QString &file)
 {
-    const auto cursor = loadCursor(file);
+    const auto cursor = loadCursor(file, devicePixelRatioF());
     if (!cursor)
         return false;
     m_cursorFile = file;
@@ -325,6 +338,46 @@ void KeyLabel::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved();
     QLabel::mouseMoveEvent(event);
+}
+
+void KeyLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (!isActivationKey(event)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    if (showsFocusRing() && !event->isAutoRepeat() && !m_keyDown) {
+        m_keyDown = true;
+        setCursorFile(names::kPressingHandCursor.toString());
+    }
+    event->accept();
+}
+
+void KeyLabel::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!isActivationKey(event)) {
+        QLabel::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || !std::exchange(m_keyDown, false))
+        return;
+    setCursorFile(names::kHandCursor.toString());
+    emit clicked();
+}
+
+void KeyLabel::focusInEvent(QFocusEvent *event)
+{
+    m_ring.focusIn(event->reason());
+    QLabel::focusInEvent(event);
+}
+
+void KeyLabel::focusOutEvent(QFocusEvent *event)
+{
+    m_ring.focusOut(event->reason());
+    if (std::exchange(m_keyDown, false))
+        setCursorFile(names::kHandCursor.toString());
+    QLabel::focusOutEvent(event);
 }
 
 } // namespace mk

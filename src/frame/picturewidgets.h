@@ -3,6 +3,7 @@
 #include "pictures.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QString>
@@ -37,6 +38,23 @@ private:
     QString m_settledFile;
     QString m_cursorFile;
 };
+
+// The ring round a control that the keyboard, not the mouse, gave the focus:
+// a control focused when its window opened or by a click shows none.
+class FocusRing
+{
+public:
+    void focusIn(Qt::FocusReason reason);
+    void focusOut(Qt::FocusReason reason);
+    bool shows(const QWidget *owner) const { return m_on && owner->hasFocus(); }
+    void paint(QWidget *owner) const;
+
+private:
+    bool m_on = false;
+};
+
+// Space and Enter press the control in focus.
+bool isActivationKey(const QKeyEvent *event);
 
 // A picture control: shows one picture from BTN, reports mouse moves.
 class PictureBox : public QWidget
@@ -103,7 +121,7 @@ public:
     // when it has no tooltip (a tooltip names the key itself).
     void setRoleName(const QString &name);
     // Whether the ring shows: the keyboard, not the mouse, brought the focus.
-    bool showsFocusRing() const { return m_ring && hasFocus(); }
+    bool showsFocusRing() const { return m_ring.shows(this); }
 
 signals:
     void mouseMoved();
@@ -130,7 +148,7 @@ private:
     QString m_pressed;
     QString m_roleName;
     Feedback m_feedback;
-    bool m_ring = false;
+    FocusRing m_ring;
     bool m_keyDown = false;
 };
 
@@ -147,19 +165,27 @@ public:
 
     QString cursorFile() const { return m_cursorFile; }
     bool setCursorFile(const QString &file);
+    bool showsFocusRing() const { return m_ring.shows(this); }
 
 signals:
     void clicked();
     void mouseMoved();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QString m_cursorFile;
     bool m_leftDown = false;
+    bool m_keyDown = false;
+    FocusRing m_ring;
 };
 
 } // namespace mk

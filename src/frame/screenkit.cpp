@@ -313,17 +313,17 @@ void ScreenKit::loadHead()
 void ScreenKit::orderKeys()
 {
     m_tabOrder.clear();
-    for (PictureKey *key : m_window->findChildren<PictureKey *>()) {
-        if (key->focusPolicy() & Qt::TabFocus)
-            m_tabOrder.push_back(key);
+    for (QWidget *w : m_window->findChildren<QWidget *>()) {
+        if ((qobject_cast<PictureKey *>(w) || qobject_cast<KeyLabel *>(w)) && (w->focusPolicy() & Qt::TabFocus))
+            m_tabOrder.push_back(w);
     }
     // Reading order: line by line from the top, each line from the left.
-    auto at = [this](const PictureKey *key) {
-        const QPoint p = key->mapTo(m_window, QPoint(0, 0));
+    auto at = [this](const QWidget *w) {
+        const QPoint p = w->mapTo(m_window, QPoint(0, 0));
         return std::pair{p.y(), p.x()};
     };
     std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(),
-                     [&at](const PictureKey *a, const PictureKey *b) { return at(a) < at(b); });
+                     [&at](const QWidget *a, const QWidget *b) { return at(a) < at(b); });
     // The window holds the focus until Tab brings it to the first key, so
     // that no key is pressed by a Space nobody aimed.
     m_window->setFocus(Qt::OtherFocusReason);
@@ -338,7 +338,7 @@ bool ScreenKit::focusNextKey(bool next)
     std::ptrdiff_t i = current == m_tabOrder.end() ? (next ? -1 : n) : current - m_tabOrder.begin();
     for (std::ptrdiff_t step = 0; step < n; ++step) {
         i = ((next ? i + 1 : i - 1) % n + n) % n;
-        PictureKey *key = m_tabOrder[static_cast<std::size_t>(i)];
+        QWidget *key = m_tabOrder[static_cast<std::size_t>(i)];
         if (key->isVisible() && key->isEnabled()) {
             key->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;

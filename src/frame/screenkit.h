@@ -196,7 +196,7 @@ private:
     void orderKeys();
 
     std::vector<Binding> m_bindings;
-    std::vector<PictureKey *> m_tabOrder;
+    std::vector<QWidget *> m_tabOrder;
     std::vector<State> m_states;
     std::vector<Picture> m_pictures;
     std::vector<QLabel *> m_coloured;

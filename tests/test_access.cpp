@@ -14,8 +14,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
-#include <QDesktopServices>
-#include <QUrl>
 #include <QLabel>
 #include <QTest>
 
@@ -137,20 +135,6 @@ std::vector<PictureKey *> ringed(const QWidget *screen)
     }
     return keys;
 }
-
-// Takes the addresses the program hands to the browser.
-class BrowserCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    BrowserCatcher() { QDesktopServices::setUrlHandler(u"https"_s, this, "open"); }
-    ~BrowserCatcher() override { QDesktopServices::unsetUrlHandler(u"https"_s); }
-    QStringList urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url.toString(); }
-};
 
 } // namespace
 

@@ -10,30 +10,15 @@
 #include "frame/window.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDesktopServices>
-#include <QDir>
 #include <QScreen>
 #include <QTest>
 #include <QUrl>
-
-Q_DECLARE_METATYPE(mk::Settings)
 
 using namespace mk;
 using namespace mk::test;
 
 namespace {
-
-QByteArray fileOf(std::initializer_list<const char *> lines)
-{
-    QByteArray out;
-    for (const char *line : lines)
-        out += QByteArray(line) + "\r\n";
-    return out;
-}
-
-const QByteArray kGoodFile = fileOf({"\"Some header\"", "\"[MalSymbol$]\"", "\".\"", "\"[Sprache]\"", "\"NL\"",
-                                     "\"[Mal_Reihe]\"", "10", "\"[Audio]\"", "1", "\"[Farbe]\"", "3"});
 
 Settings settings(const char *sign, const char *lang, qint16 row, qint16 audio, qint16 colour)
 {
@@ -90,17 +75,6 @@ class TestFrame : public QObject
     Q_OBJECT
 
 private slots:
-    void settingsFileBytes();
-    void settingsRoundTrip_data();
-    void settingsRoundTrip();
-    void settingsReading_data();
-    void settingsReading();
-    void settingsMissingFile();
-    void settingsHugeFileIsCutShort();
-    void settingsSaveReplacesWholeFile();
-    void settingsSaveFailsCalmly();
-    void changeSettingsKeepsChangeWhenWriteFails();
-
     void directoriesFromWorkingDir();
 
     void centeredPosition_data();
@@ -124,175 +98,6 @@ private slots:
 
     void textHelpers();
 };
-
-void TestFrame::settingsFileBytes()
-{
-    QCOMPARE(SettingsFile::format(settings(".", "NL", 10, 1, 3)).mid(SettingsFile::format({}).indexOf("\r\n") + 2),
-             QByteArray("\"[MalSymbol$]\"\r\n\".\"\r\n\"[Sprache]\"\r\n\"NL\"\r\n\"[Mal_Reihe]\"\r\n10\r\n"
-                        "\"[Audio]\"\r\n1\r\n\"[Farbe]\"\r\n3\r\n"));
-    const QList<QByteArray> lines = SettingsFile::format(settings("x", "D", 1, 0, -1)).split('\n');
-    QCOMPARE(lines.size(), 12); // eleven lines and nothing after the last CR LF
-    QVERIFY(lines.last().isEmpty());
-    const QByteArray header = lines.first();
-    QVERIFY(header.startsWith('"') && header.endsWith("\"\r"));
-    QCOMPARE(header.count('"'), 2);
-    QCOMPARE(lines[10], QByteArray("-1\r"));
-}
-
-void TestFrame::settingsRoundTrip_data()
-{
-    QTest::addColumn<Settings>("values");
-    QTest::newRow("defaults") << settings("x", "D", 1, 0, 0);
-    QTest::newRow("dutch dot") << settings(".", "NL", 10, 1, 3);
-    QTest::newRow("negative colour") << settings("*", "I", 7, 0, -1);
-    QTest::newRow("edited values") << settings("+", "X", 99, 5, 32767);
-    QTest::newRow("latin-1 text") << Settings{QStringLiteral("ä"), QStringLiteral("Ñ"), -32768, 2, 0};
-}
-
-void TestFrame::settingsRoundTrip()
-{
-    QFETCH(Settings, values);
-    WorkDir dir;
-    QVERIFY(SettingsFile::save(app().dirs.iniDir, values));
-    const QByteArray written = dir.readIni();
-    Settings back;
-    QVERIFY(SettingsFile::load(app().dirs.iniDir, back));
-    QCOMPARE(back, values);
-    // Written back unchanged, byte for byte.
-    QVERIFY(SettingsFile::save(app().dirs.iniDir, back));
-    QCOMPARE(dir.readIni(), written);
-}
-
-void TestFrame::settingsReading_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<qint16>("audioBefore");
-    QTest::addColumn<Settings>("expected");
-    QTest::addColumn<bool>("complete");
-
-    const Settings defaultsAudio0 = settings("x", "D", 1, 0, 0);
-    QTest::newRow("good file") << kGoodFile << qint16(0) << settings(".", "NL", 10, 1, 3) << true;
-    QTest::newRow("empty") << QByteArray() << qint16(0) << defaultsAudio0 << false;
-    QTest::newRow("ten lines keep audio") << kGoodFile.left(kGoodFile.lastIndexOf("3\r\n")) << qint16(0)
-                                          << settings("x", "D", 1, 1, 0) << false;
-    QTest::newRow("row too large for 16 bits")
-        << fileOf({"\"h\"", "\"l\"", "\"*\"", "\"l\"", "\"E\"", "\"l\"", "40000", "\"l\"", "1", "\"l\"", "2"})
-        << qint16(0) << defaultsAudio0 << false;
-    QTest::newRow("row not a number")
-        << fileOf({"\"h\"", "\"l\"", "\"*\"", "\"l\"", "\"E\"", "\"l\"", "zehn", "\"l\"", "1", "\"l\"", "2"})
-        << qint16(0) << defaultsAudio0 << false;
-    QTest::newRow("colour broken keeps audio read before")
-        << fileOf({"\"h\"", "\"l\"", "\"*\"", "\"l\"", "\"E\"", "\"l\"", "4", "\"l\"", "1", "\"l\"", "1.5"})
-        << qint16(0) << settings("x", "D", 1, 1, 0) << false;
-    QTest::newRow("error before audio keeps the value it had")
-        << fileOf({"\"h\"", "\"l\"", "\"*\""}) << qint16(7) << settings("x", "D", 1, 7, 0) << false;
-    QTest::newRow("other labels, values on their lines")
-        << fileOf({"\"anything\"", "\"foo\"", "\"*\"", "bar", "\"F\"", "\"\"", "3", "\"?\"", "0", "\"x\"", "2"})
-        << qint16(0) << settings("*", "F", 3, 0, 2) << true;
-    QTest::newRow("lines after the eleventh are not read")
-        << kGoodFile + "\"more\"\r\n\x01\x02garbage" << qint16(0) << settings(".", "NL", 10, 1, 3) << true;
-    QTest::newRow("no line end after the last value") << kGoodFile.chopped(2) << qint16(0)
-                                                     << settings(".", "NL", 10, 1, 3) << true;
-    QTest::newRow("bare line feeds and leading blanks")
-        << QByteArray("\"h\"\n\"l\"\n   \"x\"\n\"l\"\n  E\n\"l\"\n  -4\n\"l\"\n0\n\"l\"\n1\n") << qint16(0)
-        << settings("x", "E", -4, 0, 1) << true;
-    QTest::newRow("comma inside quotes belongs to the text")
-        << QByteArray("\"a, b\"\r\n\"l\"\r\n\"x,y\"\r\n\"l\"\r\n\"D\"\r\n\"l\"\r\n2\r\n\"l\"\r\n0\r\n\"l\"\r\n0\r\n")
-        << qint16(0) << settings("x,y", "D", 2, 0, 0) << true;
-    QTest::newRow("commas split a line into fields")
-        << QByteArray("\"h\",\"l\",\"x\"\r\n\"l\",\"I\",\"l\",5,\"l\",1,\"l\",0\r\n") << qint16(0)
-        << settings("x", "I", 5, 1, 0) << true;
-    QTest::newRow("endless junk after a closing quote")
-        << QByteArray("\"h\"\r\n\"l\"\r\n\"x\"" + QByteArray(5000, 'j') + "\r\n\"l\"\r\n\"NL\"\r\n\"l\"\r\n2\r\n\"l\"\r\n0\r\n\"l\"\r\n0\r\n\"l\"\r\n0\r\n")
-        << qint16(0) << defaultsAudio0 << false;
-    QTest::newRow("short junk after a closing quote is dropped")
-        << QByteArray("\"h\" junk\r\n\"l\"\r\n\"x\"yz\r\n\"l\"\r\n\"NL\"\r\n\"l\"\r\n2\r\n\"l\"\r\n0\r\n\"l\"\r\n3\r\n")
-        << qint16(0) << settings("x", "NL", 2, 0, 3) << true;
-    QTest::newRow("no closing quote") << QByteArray("\"header without end\r\n\"l\"\r\n\"x\"\r\n") << qint16(0)
-                                      << defaultsAudio0 << false;
-    QByteArray binary;
-    for (int i = 0; i < 4096; ++i)
-        binary += char((i * 37) & 0xff);
-    QTest::newRow("binary") << binary << qint16(0) << defaultsAudio0 << false;
-}
-
-void TestFrame::settingsReading()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(qint16, audioBefore);
-    QFETCH(Settings, expected);
-    QFETCH(bool, complete);
-    QBuffer buffer(&bytes);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    Settings s{QStringLiteral("*"), QStringLiteral("S"), 9, audioBefore, 2};
-    QCOMPARE(SettingsFile::read(buffer, s), complete);
-    QCOMPARE(s, expected);
-}
-
-void TestFrame::settingsMissingFile()
-{
-    WorkDir dir;
-    app().settings.audioStatus = 0;
-    loadSettings();
-    QCOMPARE(app().settings, settings("x", "D", 1, 0, 0));
-    QVERIFY(!dir.iniExists());
-
-    WorkDir noDta(WorkDir::Content::NoDta);
-    app().settings.audioStatus = 0;
-    loadSettings();
-    QCOMPARE(app().settings, settings("x", "D", 1, 0, 0));
-}
-
-void TestFrame::settingsHugeFileIsCutShort()
-{
-    // A settings file of 64 MiB on one line: read only as far as a value can reach.
-    WorkDir dir;
-    {
-        QFile f(dir.iniPath());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        const QByteArray block(1 << 20, 'a');
-        for (int i = 0; i < 64; ++i)
-            f.write(block);
-    }
-    Settings s;
-    QVERIFY(!SettingsFile::load(app().dirs.iniDir, s));
-    QCOMPARE(s, settings("x", "D", 1, 0, 0));
-}
-
-void TestFrame::settingsSaveReplacesWholeFile()
-{
-    WorkDir dir;
-    dir.writeIni(kGoodFile + QByteArray(5000, 'z'));
-    QVERIFY(SettingsFile::save(app().dirs.iniDir, settings("x", "D", 1, 0, 0)));
-    QCOMPARE(dir.readIni(), SettingsFile::format(settings("x", "D", 1, 0, 0)));
-    // Nothing but the file is left behind in DTA/.
-    const QStringList leftovers = QDir(dir.path() + QStringLiteral("/DTA")).entryList({QStringLiteral("1x1*")}, QDir::Files | QDir::Hidden);
-    QCOMPARE(leftovers, QStringList{QStringLiteral("1x1.ini")});
-}
-
-void TestFrame::settingsSaveFailsCalmly()
-{
-    // A folder where the file should be cannot be replaced, not even by root.
-    WorkDir dir;
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("DTA/1x1.ini")));
-    QVERIFY(!SettingsFile::save(app().dirs.iniDir, settings("x", "D", 1, 0, 0)));
-    QVERIFY(QFileInfo(dir.iniPath()).isDir());
-    WorkDir noDta(WorkDir::Content::NoDta);
-    QVERIFY(!SettingsFile::save(app().dirs.iniDir, settings("x", "D", 1, 0, 0)));
-}
-
-void TestFrame::changeSettingsKeepsChangeWhenWriteFails()
-{
-    WorkDir dir(WorkDir::Content::NoDta);
-    app().settings = settings("x", "D", 1, 0, 0);
-    QVERIFY(!changeSettings([](Settings &s) { s.sprache = QStringLiteral("F"); }));
-    QCOMPARE(app().settings.sprache, QStringLiteral("F"));
-
-    WorkDir good;
-    app().settings = settings("x", "D", 1, 0, 0);
-    QVERIFY(changeSettings([](Settings &s) { s.farbe = 2; }));
-    QCOMPARE(settingsOf(good.readIni()), settings("x", "D", 1, 0, 2));
-}
 
 void TestFrame::directoriesFromWorkingDir()
 {

@@ -36,11 +36,15 @@ QByteArray format(const Settings &settings);
 // read before the error. Returns whether all eleven fields were read.
 bool read(QIODevice &in, Settings &settings);
 
-// Opens, reads and closes the file; a missing file counts as an error.
+// Opens, reads and closes the file; a missing file counts as an error, and
+// so does anything but a plain file (a link, a folder, a pipe, a device).
 bool load(const QString &iniDir, Settings &settings);
 
 // Writes beside the old file and replaces it in one step, so an
-// interrupted write never leaves a cut-off file behind.
+// interrupted or failed write (a full disk) leaves the old file whole; where
+// the folder refuses new files, the file is overwritten in place so that a
+// kill leaves the old or the new values. Only a plain, writable file is
+// replaced. Returns whether the new values are in the file.
 bool save(const QString &iniDir, const Settings &settings);
 
 } // namespace SettingsFile

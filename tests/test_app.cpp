@@ -11,6 +11,7 @@
 
 #include <functional>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -236,7 +237,20 @@ void TestApp::badFolders_data()
     };
     QTest::newRow("dangling link into a folder")
         << linkTo(u"/kept.ini"_s) << u"u"_s << true
-        << u"%1/u/DTA/1x1.ini is a link to %1/kept.ini, which does not exist; starting with the usual choices"_s;
+        << u"%1/u/DTA/1x1.ini is a link to %1/kept.ini, which does not exist; the choices will not be kept"_s;
+    QTest::newRow("link to a file")
+        << Spoil([](const QString &root) {
+               writeFile(root + u"/kept.ini"_s, "x");
+               QDir().mkpath(root + u"/u/DTA"_s);
+               QFile::link(root + u"/kept.ini"_s, root + u"/u/DTA/1x1.ini"_s);
+           })
+        << u"u"_s << true << u"%1/u/DTA/1x1.ini is a link to %1/kept.ini; the choices will not be kept"_s;
+    QTest::newRow("settings file is a pipe")
+        << Spoil([](const QString &root) {
+               QDir().mkpath(root + u"/u/DTA"_s);
+               ::mkfifo(QFile::encodeName(root + u"/u/DTA/1x1.ini"_s).constData(), 0644);
+           })
+        << u"u"_s << true << u"%1/u/DTA/1x1.ini is not a plain file; the choices will not be kept"_s;
     QTest::newRow("dangling link to nowhere")
         << linkTo(u"/gone/1x1.ini"_s) << u"u"_s << true
         << u"%1/u/DTA/1x1.ini is a link to %1/gone/1x1.ini, which does not exist; the choices will not be kept"_s;

@@ -90,17 +90,16 @@ QString settingsFileProblem(const fs::path &userDta)
     if (own.type() == fs::file_type::not_found)
         return {};
     const fs::file_status target = fs::status(ini, error);
-    if (fs::is_symlink(own) && target.type() == fs::file_type::not_found) {
-        // The first change of a choice writes the file the link names, if it can.
+    if (fs::is_symlink(own)) {
+        // The settings file is never read or written through a link: it could point anywhere.
         const fs::path named = fs::read_symlink(ini, error);
-        const fs::path absolute = named.is_absolute() ? named : userDta / named;
-        return u"%1 is a link to %2, which does not exist; %3"_s.arg(
-            name, fromPath(named),
-            fs::is_directory(absolute.parent_path(), error) ? u"starting with the usual choices"_s
-                                                            : u"the choices will not be kept"_s);
+        const QString missing = target.type() == fs::file_type::not_found ? u", which does not exist"_s : QString();
+        return u"%1 is a link to %2%3; the choices will not be kept"_s.arg(name, fromPath(named), missing);
     }
     if (fs::is_directory(target))
         return u"%1 is a folder, not a file; the choices will not be kept"_s.arg(name);
+    if (!fs::is_regular_file(own))
+        return u"%1 is not a plain file; the choices will not be kept"_s.arg(name);
     if (::access(ini.c_str(), R_OK) != 0)
         return u"%1 cannot be read; starting with the usual choices"_s.arg(name);
     if (::access(ini.c_str(), W_OK) != 0)

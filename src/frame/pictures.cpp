@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "names.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -59,6 +60,8 @@ QImage decode(Source &source, QSize size)
 QThreadPool &decoders()
 {
     static QThreadPool pool;
+    // Decoding needs the image plugins, which go with the application object.
+    [[maybe_unused]] static const bool waitsAtExit = (qAddPostRoutine([] { decoders().waitForDone(); }), true);
     return pool;
 }
 

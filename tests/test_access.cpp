@@ -281,6 +281,11 @@ void TestAccess::keysSayTheirState()
     writeLanguage(dir, u"NL"_s, 1);
     BallsWindow balls(nullptr);
     QCOMPARE(description(child(&balls, u"Audio"_s)), u"Geluid staat uit"_s);
+    // Choosing a number closes the help page: the key says so.
+    click(child(&balls, u"HelpButton"_s));
+    QCOMPARE(description(child(&balls, u"HelpButton"_s)), u"Help is open"_s);
+    click(child(&balls, u"Zahl1_2"_s));
+    QCOMPARE(description(child(&balls, u"HelpButton"_s)), u"Help is gesloten"_s);
 }
 
 void TestAccess::keyboardPressesAsAClick_data()

@@ -7,9 +7,9 @@
 #include "sound.h"
 #include "window.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 
@@ -111,11 +111,15 @@ void HelpPage::toggle(PictureKey *helpKey)
         if (const auto text = cell(*m_texts.paragraphs[n], language))
             fitText(m_paragraphs[n], *text, m_row.paragraphPoints, m_row.smallestPoints);
     }
+    if (m_changed)
+        m_changed();
 }
 
 void HelpPage::hide()
 {
     m_frame->hide();
+    if (m_changed)
+        m_changed();
 }
 
 bool HelpPage::isOpen() const
@@ -225,10 +229,8 @@ PictureKey *ScreenKit::addHelp(const KeyRow &key, const HelpRow &page, const Hel
         bindName(helpKey, &keytexts::kHelp);
     m_help = std::make_unique<HelpPage>(m_window, page, texts);
     bindState(helpKey, [this] { return m_help->isOpen(); }, &keytexts::kHelpOpen, &keytexts::kHelpClosed);
-    QObject::connect(helpKey, &PictureKey::clicked, m_window, [this, helpKey] {
-        m_help->toggle(helpKey);
-        describeStates();
-    });
+    m_help->onOpenOrClose([this] { describeStates(); });
+    QObject::connect(helpKey, &PictureKey::clicked, m_window, [this, helpKey] { m_help->toggle(helpKey); });
     return helpKey;
 }
 

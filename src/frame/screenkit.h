@@ -102,11 +102,14 @@ public:
     void toggle(PictureKey *helpKey);
     void hide();
     bool isOpen() const;
+    // Called whenever the page opens or closes.
+    void onOpenOrClose(std::function<void()> changed) { m_changed = std::move(changed); }
     QFrame *frame() const { return m_frame; }
 
 private:
     HelpRow m_row;
     HelpTexts m_texts;
+    std::function<void()> m_changed;
     QFrame *m_frame;
     QLabel *m_title;
     std::array<QLabel *, 3> m_paragraphs{};

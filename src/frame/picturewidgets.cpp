@@ -49,10 +49,25 @@ void FocusRing::focusIn(Qt::FocusReason reason)
         m_on = false;
 }
 
-void FocusRing::focusOut(Qt::FocusReason reason)
+bool FocusRing::focusOut(Qt::FocusReason reason)
 {
     if (!keepsRing(reason))
         m_on = false;
+    return std::exchange(m_keyDown, false);
+}
+
+bool FocusRing::keyDown(const QKeyEvent *event, const QWidget *owner)
+{
+    // A control whose focus nobody can see (the window gave it on opening) stays quiet.
+    if (!shows(owner) || event->isAutoRepeat() || m_keyDown)
+        return false;
+    m_keyDown = true;
+    return true;
+}
+
+bool FocusRing::keyUp(const QKeyEvent *event)
+{
+    return !event->isAutoRepeat() && std::exchange(m_keyDown, false);
 }
 
 void FocusRing::paint(QWidget *owner) const
@@ -246,9 +261,7 @@ void PictureKey::keyPressEvent(QKeyEvent *event)
         QAbstractButton::keyPressEvent(event);
         return;
     }
-    // A key whose focus nobody can see (the window gave it on opening) stays quiet.
-    if (showsFocusRing() && !event->isAutoRepeat() && !m_keyDown) {
-        m_keyDown = true;
+    if (m_ring.keyDown(event, this)) {
         showPressed();
         setDown(true);
     }
@@ -262,9 +275,8 @@ void PictureKey::keyReleaseEvent(QKeyEvent *event)
         return;
     }
     event->accept();
-    if (event->isAutoRepeat() || !m_keyDown)
+    if (!m_ring.keyUp(event))
         return;
-    m_keyDown = false;
     showReleased();
     setDown(false);
     click();
@@ -278,10 +290,8 @@ void PictureKey::focusInEvent(QFocusEvent *event)
 
 void PictureKey::focusOutEvent(QFocusEvent *event)
 {
-    m_ring.focusOut(event->reason());
-    if (m_keyDown) {
+    if (m_ring.focusOut(event->reason())) {
         // Focus gone between press and release: no click, the key rises.
-        m_keyDown = false;
         showReleased();
         setDown(false);
     }
@@ -346,10 +356,8 @@ void KeyLabel::keyPressEvent(QKeyEvent *event)
         QLabel::keyPressEvent(event);
         return;
     }
-    if (showsFocusRing() && !event->isAutoRepeat() && !m_keyDown) {
-        m_keyDown = true;
+    if (m_ring.keyDown(event, this))
         setCursorFile(names::kPressingHandCursor.toString());
-    }
     event->accept();
 }
 
@@ -360,7 +368,7 @@ void KeyLabel::keyReleaseEvent(QKeyEvent *event)
         return;
     }
     event->accept();
-    if (event->isAutoRepeat() || !std::exchange(m_keyDown, false))
+    if (!m_ring.keyUp(event))
         return;
     setCursorFile(names::kHandCursor.toString());
     emit clicked();
@@ -374,8 +382,7 @@ void KeyLabel::focusInEvent(QFocusEvent *event)
 
 void KeyLabel::focusOutEvent(QFocusEvent *event)
 {
-    m_ring.focusOut(event->reason());
-    if (std::exchange(m_keyDown, false))
+    if (m_ring.focusOut(event->reason()))
         setCursorFile(names::kHandCursor.toString());
     QLabel::focusOutEvent(event);
 }

@@ -45,12 +45,19 @@ class FocusRing
 {
 public:
     void focusIn(Qt::FocusReason reason);
-    void focusOut(Qt::FocusReason reason);
+    // Returns whether a keyboard press was cut off by losing the focus.
+    bool focusOut(Qt::FocusReason reason);
     bool shows(const QWidget *owner) const { return m_on && owner->hasFocus(); }
     void paint(QWidget *owner) const;
 
+    // Space or Enter on the control: whether this starts a press (only a
+    // control whose ring shows takes one), and whether it ends one.
+    bool keyDown(const QKeyEvent *event, const QWidget *owner);
+    bool keyUp(const QKeyEvent *event);
+
 private:
     bool m_on = false;
+    bool m_keyDown = false;
 };
 
 // Space and Enter press the control in focus.
@@ -149,7 +156,6 @@ private:
     QString m_roleName;
     Feedback m_feedback;
     FocusRing m_ring;
-    bool m_keyDown = false;
 };
 
 // A label that answers the mouse like a key without pictures: the pressing
@@ -184,7 +190,6 @@ protected:
 private:
     QString m_cursorFile;
     bool m_leftDown = false;
-    bool m_keyDown = false;
     FocusRing m_ring;
 };
 

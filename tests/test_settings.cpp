@@ -165,6 +165,7 @@ private slots:
     void onlyPlainFilesAreReadOrWritten();
     void writeProtectedFileStays();
     void changeKeepsChoiceWhenWriteFails();
+    void quickChangesEndWithTheLast();
 
     void fullDiskKeepsOldFile_data();
     void fullDiskKeepsOldFile();
@@ -384,7 +385,8 @@ void TestSettings::onlyPlainFilesAreReadOrWritten()
     QCOMPARE(app().settings, kDefaults);
 
     // A choice holds for the run, but nothing is written anywhere.
-    QVERIFY(!changeSettings([](Settings &s) { s.sprache = QStringLiteral("NL"); }));
+    changeSettings([](Settings &s) { s.sprache = QStringLiteral("NL"); });
+    QVERIFY(!settingsWritten());
     QCOMPARE(app().settings.sprache, QStringLiteral("NL"));
     QCOMPARE(kindNow(), kindBefore);
     if (kind == u"link")
@@ -412,13 +414,34 @@ void TestSettings::changeKeepsChoiceWhenWriteFails()
 {
     WorkDir dir(WorkDir::Content::NoDta);
     app().settings = kDefaults;
-    QVERIFY(!changeSettings([](Settings &s) { s.sprache = QStringLiteral("F"); }));
+    changeSettings([](Settings &s) { s.sprache = QStringLiteral("F"); });
+    QVERIFY(!settingsWritten());
     QCOMPARE(app().settings.sprache, QStringLiteral("F"));
 
     WorkDir good;
     app().settings = kDefaults;
-    QVERIFY(changeSettings([](Settings &s) { s.farbe = 2; }));
+    changeSettings([](Settings &s) { s.farbe = 2; });
+    QVERIFY(settingsWritten());
     QCOMPARE(settingsOf(good.readIni()), settings("x", "D", 1, 0, 2));
+}
+
+void TestSettings::quickChangesEndWithTheLast()
+{
+    // Changes come faster than the disk takes them; each folder ends with its own last values.
+    WorkDir first;
+    app().settings = kDefaults;
+    for (qint16 row = 1; row <= 10; ++row)
+        changeSettings([row](Settings &s) { s.malReihe = row; });
+    const QString firstDir = app().dirs.iniDir;
+    {
+        WorkDir second;
+        app().settings = kDefaults;
+        changeSettings([](Settings &s) { s.sprache = QStringLiteral("I"); });
+        changeSettings([](Settings &s) { s.farbe = 5; });
+        QCOMPARE(settingsOf(second.readIni()), settings("x", "I", 1, 0, 5));
+    }
+    QCOMPARE(settingsOf(first.readIni()), settings("x", "D", 10, 0, 0));
+    QCOMPARE(entriesOf(firstDir).filter(QStringLiteral("1x1.ini")), QStringList{QStringLiteral("1x1.ini")});
 }
 
 void TestSettings::fullDiskKeepsOldFile_data()

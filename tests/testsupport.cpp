@@ -73,11 +73,15 @@ WorkDir::WorkDir(Content content) : m_previous(QDir::currentPath())
 
 WorkDir::~WorkDir()
 {
+    // A write still on its way must not land in the next test's folder, nor fail in a removed one.
+    settingsWritten();
     QDir::setCurrent(m_previous);
 }
 
 QString WorkDir::iniPath() const
 {
+    // The file as the program left it: the writes it asked for have landed.
+    settingsWritten();
     return m_dir.filePath(QStringLiteral("DTA/1x1.ini"));
 }
 

@@ -31,6 +31,7 @@ public:
     ~WorkDir();
 
     QString path() const { return m_dir.path(); }
+    // Waits for the settings writes the program asked for, so the file is as it left it.
     QString iniPath() const;
     void writeIni(const QByteArray &bytes) const;
     QByteArray readIni() const;

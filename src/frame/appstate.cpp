@@ -1,5 +1,7 @@
 #include "appstate.h"
 
+#include "settingswriter.h"
+
 #include <QCoreApplication>
 
 #include <random>
@@ -58,18 +60,26 @@ void setDirectories(const QString &workingDir)
 
 void loadSettings()
 {
+    // A write still on its way would otherwise be read as it was before.
+    SettingsWriter::flush();
     SettingsFile::load(app().dirs.iniDir, app().settings);
 }
 
 bool saveSettings()
 {
-    return SettingsFile::save(app().dirs.iniDir, app().settings);
+    SettingsWriter::write(app().dirs.iniDir, app().settings);
+    return SettingsWriter::flush();
 }
 
-bool changeSettings(const std::function<void(Settings &)> &change)
+void changeSettings(const std::function<void(Settings &)> &change)
 {
     change(app().settings);
-    return saveSettings();
+    SettingsWriter::write(app().dirs.iniDir, app().settings);
+}
+
+bool settingsWritten()
+{
+    return SettingsWriter::flush();
 }
 
 std::optional<std::size_t> currentLanguage()

@@ -33,14 +33,18 @@ AppState &app();
 Directories directoriesFor(const QString &workingDir);
 void setDirectories(const QString &workingDir);
 
-// LoadSettings and SaveSettings on the shared settings.
+// LoadSettings and SaveSettings on the shared settings; both wait for the file.
 void loadSettings();
 bool saveSettings();
 
 // Every change of a stored choice goes through here: `change` runs first
-// (with whatever the screen shows for it), then the file is written. The
-// change holds for the run even when the file cannot be written.
-bool changeSettings(const std::function<void(Settings &)> &change);
+// (with whatever the screen shows for it), then the file is written, on
+// another thread so that the click does not wait for the disk. The change
+// holds for the run even when the file cannot be written.
+void changeSettings(const std::function<void(Settings &)> &change);
+
+// Waits until every change is in the file; returns whether the last write succeeded.
+bool settingsWritten();
 
 // The index of the current language (D, E, S, F, NL, I), none for other codes.
 std::optional<std::size_t> currentLanguage();

@@ -1,3 +1,5 @@
+#include "warmup.h"
+
 #include "frame/appstate.h"
 #include "frame/userfolder.h"
 #include "frame/version.h"
@@ -66,7 +68,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    mk::StartupWarmup warmup;
     QApplication app(argc, argv);
+    warmup.applicationReady();
     if (parser.isSet(userData)) {
         // The start screen takes its folders from the working directory.
         const mk::UserFolder folder = mk::prepareUserFolder(

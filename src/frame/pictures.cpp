@@ -11,7 +11,9 @@
 #include <QThreadPool>
 #include <QWidget>
 
+#include <atomic>
 #include <future>
+#include <utility>
 
 namespace mk {
 
@@ -57,6 +59,50 @@ QImage decode(Source &source, QSize size)
     return image;
 }
 
+// The decoding of one picture at one size, done once by whoever comes first:
+// a pool thread, or the user-interface thread when it needs the pixels
+// before any pool thread has started on them (a busy machine).
+class Decoding
+{
+public:
+    Decoding(std::shared_ptr<Source> source, QSize size) : m_source(std::move(source)), m_size(size)
+    {
+        m_result = m_promise.get_future().share();
+    }
+
+    void runIfUnclaimed()
+    {
+        if (!m_claimed.exchange(true))
+            m_promise.set_value(decode(*m_source, m_size));
+    }
+
+    QImage result()
+    {
+        runIfUnclaimed();
+        return m_result.get();
+    }
+
+private:
+    const std::shared_ptr<Source> m_source;
+    const QSize m_size;
+    std::atomic<bool> m_claimed{false};
+    std::promise<QImage> m_promise;
+    std::shared_future<QImage> m_result;
+};
+
+} // namespace
+
+struct PendingPicture::State
+{
+    QString path;
+    QString key;
+    std::shared_ptr<Decoding> decoding;
+    bool taken = false;
+    std::optional<QPixmap> pixmap;
+};
+
+namespace {
+
 QThreadPool &decoders()
 {
     static QThreadPool pool;
@@ -66,7 +112,7 @@ QThreadPool &decoders()
 }
 
 // Both caches belong to the user-interface thread; the tasks only see the
-// sources and their own promise.
+// sources and their own decoding.
 QHash<QString, std::shared_ptr<Source>> &sources()
 {
     static QHash<QString, std::shared_ptr<Source>> cache;
@@ -81,21 +127,11 @@ QHash<QString, std::shared_ptr<PendingPicture::State>> &pictures()
 
 } // namespace
 
-struct PendingPicture::State
-{
-    QString path;
-    QString key;
-    std::shared_future<QImage> decoding;
-    bool taken = false;
-    std::optional<QPixmap> pixmap;
-};
-
 std::optional<QPixmap> PendingPicture::take() const
 {
     State &s = *m_state;
     if (!s.taken) {
-        const QImage image = s.decoding.get();
-        s.decoding = {};
+        const QImage image = std::exchange(s.decoding, nullptr)->result();
         s.taken = true;
         if (!image.isNull()) {
             s.pixmap = QPixmap::fromImage(image);
@@ -134,9 +170,8 @@ std::optional<PendingPicture> requestPicture(const QString &file, QSize size, qr
     auto state = std::make_shared<PendingPicture::State>();
     state->path = path;
     state->key = key;
-    auto promise = std::make_shared<std::promise<QImage>>();
-    state->decoding = promise->get_future().share();
-    decoders().start([promise, source, size] { promise->set_value(decode(*source, size)); });
+    state->decoding = std::make_shared<Decoding>(source, size);
+    decoders().start([decoding = state->decoding] { decoding->runIfUnclaimed(); });
     pictures().insert(key, state);
     return PendingPicture(state);
 }

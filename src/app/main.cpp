@@ -87,11 +87,13 @@ int main(int argc, char *argv[])
         mk::setDirectories(QDir::currentPath());
         mk::loadSettings();
         mk::WeblinksWindow page;
+        warmup.fontsReady();
         page.exec();
         return 0;
     }
 
     mk::StartWindow start;
+    warmup.fontsReady();
     start.show();
     return QApplication::exec();
 }

@@ -15,6 +15,12 @@ StartupWarmup::~StartupWarmup()
             t->join();
 }
 
+void StartupWarmup::fontsReady()
+{
+    if (m_fonts.joinable())
+        m_fonts.join();
+}
+
 void StartupWarmup::applicationReady()
 {
     // The connection is shared: whoever asks next finds it made, or waits for this one.

@@ -21,6 +21,10 @@ public:
     // toolkit's accessibility support would otherwise wait while the window is built.
     void applicationReady();
 
+    // Before the first window shows: waits for the font configuration, so
+    // that the first text drawn does not read it a second time meanwhile.
+    void fontsReady();
+
 private:
     std::thread m_fonts;
     std::thread m_bus;

@@ -3,13 +3,20 @@
 //
 //   bench_malkobold [runs]
 //
-// Start-up is timed from process start to the first paint of the window, in
-// child processes of this program, interleaved with two floors timed the same
-// way: a bare window with one label, and the same window playing one short
-// sound. A click is timed with the repaint it causes. Both run once with the
-// sound server reachable and once without one, as on a machine without audio.
-// Run it under a display (Xvfb will do) to time what a child sees; under
-// QT_QPA_PLATFORM=offscreen it times the same work without the X server.
+// Start-up is timed on the X server, from the outside, as a user meets it:
+// from the exec of the program built beside this bench to its first window
+// being mapped and to the first moment that window's pixels are not all one
+// colour, with the peak RSS a second after the map. Two floors are timed the
+// same way, interleaved: a bare window with one label, and the same window
+// playing one short sound. A click is timed with the repaint it causes. Both
+// run once with the sound server reachable and once without one, as on a
+// machine without audio.
+//
+// Run it under an X display (Xvfb will do); the start-up children always use
+// it, even when QT_QPA_PLATFORM=offscreen is set for the clicks. Without a
+// display only the clicks are timed.
+
+#include "startwatch.h"
 
 #include "screens/balls/balls_window.h"
 #include "screens/calculator/calculator_window.h"
@@ -20,31 +27,31 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
 #include <QLoggingCategory>
 #include <QProcess>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
-#include <QTimer>
-#include <QUrl>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <map>
+#include <string>
 #include <vector>
 
 namespace {
 
 const QString kBuildDir = QStringLiteral(MK_BUILD_DIR);
-// The aims: start-up within this many times the window with sound, clicks under this many ms.
+// The aims: start-up within this many times the window with sound, clicks
+// under this many ms, the start screen's peak RSS at most this many MiB.
 constexpr double kStartAim = 1.2;
 constexpr double kClickAim = 1.5;
+constexpr double kRssAimMiB = 40;
 
 double median(std::vector<double> v)
 {
@@ -53,21 +60,15 @@ double median(std::vector<double> v)
     return n == 0 ? 0.0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0);
 }
 
-// A working directory like the program's own, so the bench never touches
-// the settings file of the build folder; it also holds the floor's sound.
+// A working folder like the program's own, copied from the build folder, so
+// the bench never touches the settings file there; it also holds the floor's sound.
 class BenchDir
 {
 public:
     BenchDir()
     {
-        const QDir root(m_dir.path());
-        QFile::link(kBuildDir + QStringLiteral("/BTN"), root.filePath(QStringLiteral("BTN")));
-        root.mkdir(QStringLiteral("DTA"));
-        const QDir built(kBuildDir + QStringLiteral("/DTA"));
-        // The sounds only: a settings file left in the build folder must not leak in.
-        for (const QString &name : built.entryList(QDir::Files))
-            if (name != u"1x1.ini")
-                QFile::link(built.filePath(name), root.filePath(QStringLiteral("DTA/") + name));
+        copyFolder(QStringLiteral("BTN"));
+        copyFolder(QStringLiteral("DTA"));
         writeClick(clickPath());
     }
     QString path() const { return m_dir.path(); }
@@ -76,6 +77,22 @@ public:
     void forgetSettings() const { QFile::remove(m_dir.filePath(QStringLiteral("DTA/1x1.ini"))); }
 
 private:
+    // A settings file left in the build folder must not leak in.
+    void copyFolder(const QString &name) const
+    {
+        const QDir from(kBuildDir + u'/' + name);
+        const QDir to(m_dir.filePath(name));
+        QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString relative = from.relativeFilePath(file);
+            if (relative == u"1x1.ini")
+                continue;
+            to.mkpath(QFileInfo(relative).path());
+            QFile::copy(file, to.filePath(relative));
+        }
+    }
+
     // 80 ms of 880 Hz, fading out over its last 30 ms: 16-bit mono PCM at 44.1 kHz.
     static void writeClick(const QString &path)
     {
@@ -102,55 +119,6 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Child mode: show one window, report when it has painted, quit.
-class PaintWatch : public QObject
-{
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_done) {
-            m_done = true;
-            QTimer::singleShot(0, qApp, [] {
-                std::fputs("painted\n", stdout);
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    bool m_done = false;
-};
-
-int runStartChild(int argc, char **argv, const QByteArray &kind)
-{
-    QApplication app(argc, argv);
-    PaintWatch watch;
-    std::unique_ptr<QWidget> window;
-    std::unique_ptr<QSoundEffect> sound;
-    if (kind == "start") {
-        window = std::make_unique<mk::StartWindow>();
-    } else {
-        // The floors, as a minimal program would do them.
-        auto label = std::make_unique<QLabel>(QStringLiteral("7 x 8 = 56"));
-        label->resize(400, 200);
-        window = std::move(label);
-        if (kind == "sound" && argc > 3) {
-            sound = std::make_unique<QSoundEffect>();
-            QSoundEffect *s = sound.get();
-            QObject::connect(s, &QSoundEffect::statusChanged, s, [s] {
-                if (s->status() == QSoundEffect::Ready)
-                    s->play();
-            });
-            s->setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(argv[3])));
-        }
-    }
-    window->installEventFilter(&watch);
-    window->show();
-    return QApplication::exec();
-}
-
 // The children's surroundings: with the sound server of this session, or
 // with none to be found.
 QProcessEnvironment environment(bool audio)
@@ -170,41 +138,99 @@ void quietWithoutAudio(QProcess &child, bool audio)
         child.setStandardErrorFile(QProcess::nullDevice());
 }
 
-double timeStart(const QStringList &args, const BenchDir &dir, bool audio)
+std::string local(const QString &text)
 {
-    dir.forgetSettings();
-    QProcess child;
-    child.setWorkingDirectory(dir.path());
-    child.setProcessEnvironment(environment(audio));
-    quietWithoutAudio(child, audio);
-    QElapsedTimer t;
-    t.start();
-    child.start(QCoreApplication::applicationFilePath(), args);
-    child.waitForReadyRead(30000);
-    const double ms = t.nsecsElapsed() / 1e6;
-    child.waitForFinished(30000);
-    return ms;
+    return text.toLocal8Bit().toStdString();
+}
+
+// One kind of start-up child and what it gave, round after round.
+struct Starter
+{
+    QString label;
+    std::vector<std::string> argv;
+    bool needsFreshSettings = false;
+    std::vector<bench::StartFigures> runs = {};
+
+    std::vector<double> figures(double bench::StartFigures::*field) const
+    {
+        std::vector<double> values;
+        for (const bench::StartFigures &run : runs)
+            if (run.paintedMs >= 0)
+                values.push_back(double(run.*field));
+        return values;
+    }
+    double peakRssMiB() const
+    {
+        std::vector<double> values;
+        for (const bench::StartFigures &run : runs)
+            if (run.paintedMs >= 0 && run.peakRssKb >= 0)
+                values.push_back(double(run.peakRssKb) / 1024.0);
+        return median(values);
+    }
+};
+
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readLine().split(' ').mid(0, 3).join(' '));
 }
 
 void reportStartUp(QTextStream &out, const BenchDir &dir, int runs, bool audio)
 {
-    const QStringList program{QStringLiteral("--child"), QStringLiteral("start")};
-    const QStringList label{QStringLiteral("--child"), QStringLiteral("label")};
-    const QStringList sound{QStringLiteral("--child"), QStringLiteral("sound"), dir.clickPath()};
-    std::vector<double> programTimes, labelTimes, soundTimes;
-    timeStart(program, dir, audio); // warm the file cache
+    QProcessEnvironment env = environment(audio);
+    // The figures are the X server's: the children show their windows there.
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    std::vector<std::string> childEnv;
+    for (const QString &entry : env.toStringList())
+        childEnv.push_back(local(entry));
+    const auto start = [&](const Starter &starter) {
+        if (starter.needsFreshSettings)
+            dir.forgetSettings();
+        return bench::timeStart(starter.argv, local(dir.path()), childEnv);
+    };
+
+    std::vector<Starter> starters{
+        {QStringLiteral("bare window"), {MK_LABEL_FLOOR_PATH}},
+        {QStringLiteral("window with sound"), {MK_SOUND_FLOOR_PATH, local(dir.clickPath())}},
+        {QStringLiteral("program"), {MK_PROGRAM_PATH}, true},
+    };
+    const QString load = loadAverage();
+    for (const Starter &starter : starters) // warm the file cache
+        start(starter);
     // Interleaved, so that all three see the same machine.
-    for (int i = 0; i < runs; ++i) {
-        labelTimes.push_back(timeStart(label, dir, audio));
-        soundTimes.push_back(timeStart(sound, dir, audio));
-        programTimes.push_back(timeStart(program, dir, audio));
+    for (int i = 0; i < runs; ++i)
+        for (Starter &starter : starters)
+            starter.runs.push_back(start(starter));
+
+    out << QStringLiteral("start-up, exec to the window on the X server, medians of %1, %2 (load %3):\n")
+               .arg(QString::number(runs),
+                    audio ? QStringLiteral("with a sound server") : QStringLiteral("without a sound server"), load)
+        << QStringLiteral("  %1 %2 %3 %4\n")
+               .arg(QString(), -20)
+               .arg(QStringLiteral("mapped"), 10)
+               .arg(QStringLiteral("painted"), 10)
+               .arg(QStringLiteral("peak RSS"), 10);
+    for (const Starter &starter : starters) {
+        const auto painted = starter.figures(&bench::StartFigures::paintedMs);
+        out << QStringLiteral("  %1 %2 %3 %4")
+                   .arg(starter.label, -20)
+                   .arg(QStringLiteral("%1 ms").arg(median(starter.figures(&bench::StartFigures::mappedMs)), 0, 'f', 1), 10)
+                   .arg(QStringLiteral("%1 ms").arg(median(painted), 0, 'f', 1), 10)
+                   .arg(QStringLiteral("%1 MiB").arg(starter.peakRssMiB(), 0, 'f', 1), 10);
+        if (painted.size() < starter.runs.size())
+            out << QStringLiteral("  (%1 of %2 never painted)").arg(int(starter.runs.size() - painted.size())).arg(runs);
+        out << u'\n';
     }
-    const double p = median(programTimes), l = median(labelTimes), s = median(soundTimes);
-    out << QStringLiteral("start-up to first paint, %1:\n").arg(audio ? u"with a sound server" : u"without a sound server")
-        << QStringLiteral("  program %1 ms, bare window %2 ms, window with sound %3 ms\n")
-               .arg(p, 0, 'f', 1).arg(l, 0, 'f', 1).arg(s, 0, 'f', 1)
-        << QStringLiteral("  %1 x the bare window, %2 x the window with sound (aim %3)\n")
-               .arg(p / l, 0, 'f', 2).arg(p / s, 0, 'f', 2).arg(kStartAim, 0, 'f', 1);
+    const double label = median(starters[0].figures(&bench::StartFigures::paintedMs));
+    const double sound = median(starters[1].figures(&bench::StartFigures::paintedMs));
+    const double program = median(starters[2].figures(&bench::StartFigures::paintedMs));
+    out << QStringLiteral("  painted: %1 x the bare window, %2 x the window with sound (aim %3); peak RSS aim %4 MiB\n")
+               .arg(program / label, 0, 'f', 2)
+               .arg(program / sound, 0, 'f', 2)
+               .arg(kStartAim, 0, 'f', 1)
+               .arg(kRssAimMiB, 0, 'f', 0);
     out.flush();
 }
 
@@ -334,18 +360,22 @@ int main(int argc, char **argv)
 {
     // The sound log would drown the figures.
     QLoggingCategory::setFilterRules(QStringLiteral("malkobold.sound.debug=false"));
-    if (argc > 2 && qstrcmp(argv[1], "--child") == 0)
-        return runStartChild(argc, argv, argv[2]);
     if (argc > 2 && qstrcmp(argv[1], "--clicks") == 0)
         return runClickChild(argc, argv, QByteArray(argv[2]).toInt());
 
     const int runs = argc > 1 ? std::max(3, QByteArray(argv[1]).toInt()) : 21;
-    QApplication app(argc, argv);
+    // No window of its own: the X server sees only the children's.
+    QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     BenchDir dir;
 
-    for (bool audio : {true, false})
-        reportStartUp(out, dir, runs, audio);
+    if (bench::displayReachable()) {
+        for (bool audio : {true, false})
+            reportStartUp(out, dir, runs, audio);
+    } else {
+        out << QStringLiteral("start-up: no X display reachable (DISPLAY), not timed\n");
+        out.flush();
+    }
 
     const auto withAudio = clickFigures(dir, runs * 10, true);
     const auto without = clickFigures(dir, runs * 10, false);
@@ -358,5 +388,7 @@ int main(int argc, char **argv)
                    .arg(QStringLiteral("%1 ms").arg(withAudio[i].second, 0, 'f', 3), 12)
                    .arg(QStringLiteral("%1 ms").arg(other, 0, 'f', 3), 12);
     }
+    if (withAudio.empty())
+        out << QStringLiteral("  none: the clicks child failed (no display? try QT_QPA_PLATFORM=offscreen)\n");
     return 0;
 }

@@ -29,21 +29,33 @@ public:
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
         window->installEventFilter(this);
-        setGeometry(window->rect());
+        fit();
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == parent() && event->type() == QEvent::Resize)
-            setGeometry(parentWidget()->rect());
+            fit();
         return false;
     }
 
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        qDrawShadePanel(&p, rect(), palette(), true, 2, nullptr);
+        qDrawShadePanel(&p, rect(), palette(), true, kRim, nullptr);
+    }
+
+private:
+    static constexpr int kRim = 2;
+
+    // Only the rim belongs to it, so a control changing inside the window
+    // repaints without the edge on top.
+    void fit()
+    {
+        const QRect all = parentWidget()->rect();
+        setGeometry(all);
+        setMask(QRegion(all) - QRegion(all.adjusted(kRim, kRim, -kRim, -kRim)));
     }
 };
 

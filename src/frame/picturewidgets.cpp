@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 #include <utility>
@@ -242,17 +243,36 @@ void PictureKey::showReleased()
         setCursorFile(names::kHandCursor.toString());
 }
 
+// QAbstractButton paints a key at once on a press and again on a click,
+// before the click's action, which then paints a third time: each of these
+// is a round trip to the display. The key is painted with the next frame
+// instead, so a press paints once and a click once with all it changes.
 void PictureKey::mousePressEvent(QMouseEvent *event)
 {
     showPressed();
+    setUpdatesEnabled(false);
     QAbstractButton::mousePressEvent(event);
+    setUpdatesEnabled(true);
 }
 
 void PictureKey::mouseReleaseEvent(QMouseEvent *event)
 {
     showReleased();
-    // The click action runs in here, after the feedback, so a picture it sets stays.
+    const bool clicks = event->button() == Qt::LeftButton && isDown() && hitButton(event->position().toPoint());
+    if (!clicks) {
+        QAbstractButton::mouseReleaseEvent(event);
+        return;
+    }
+    // What QAbstractButton does on a click, but for its immediate repaint:
+    // a key that is up again ends the press without a click of its own.
+    setDown(false);
     QAbstractButton::mouseReleaseEvent(event);
+    event->accept();
+    // The click action runs after the feedback, so a picture it sets stays.
+    const QPointer<PictureKey> guard(this);
+    emit released();
+    if (guard)
+        emit clicked(isChecked());
 }
 
 void PictureKey::keyPressEvent(QKeyEvent *event)

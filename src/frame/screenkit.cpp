@@ -10,8 +10,13 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QHash>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 
@@ -57,6 +62,116 @@ L *setUpLabel(L *label, int points, bool bold)
     label->setFont(textFont(points, bold));
     return label;
 }
+
+// A label on a plain panel (a frame filled with one colour, nothing else
+// under the label). Long word-wrapped texts cost most of a repaint to lay
+// out and draw, and the same text is often painted again unchanged (the help
+// page on every open, the panel under it on every close): from the second
+// paint of the same look on, the label copies a picture of itself instead.
+class PanelLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        std::optional<Look> look = currentLook();
+        if (!look) {
+            m_look.reset();
+            m_shot = QPixmap();
+            QLabel::paintEvent(event);
+            return;
+        }
+        if (m_look != look) {
+            m_look = std::move(look);
+            m_shot = QPixmap();
+            m_seen = false;
+        }
+        if (m_shot.isNull()) {
+            // A text shown once (a language switch) is not worth a picture.
+            if (!std::exchange(m_seen, true)) {
+                QLabel::paintEvent(event);
+                return;
+            }
+            m_shot = shoot(*m_look);
+            if (m_shot.isNull()) {
+                // A picture would size the font otherwise than the screen does.
+                m_seen = false;
+                m_look.reset();
+                QLabel::paintEvent(event);
+                return;
+            }
+        }
+        QPainter p(this);
+        p.drawPixmap(0, 0, m_shot);
+    }
+
+private:
+    struct Look
+    {
+        QString text;
+        QFont font;
+        QColor ink;
+        QColor panel;
+        QSize size;
+        qreal ratio;
+        int flags;
+        bool enabled;
+        bool operator==(const Look &o) const
+        {
+            return text == o.text && font == o.font && ink == o.ink && panel == o.panel && size == o.size
+                && ratio == o.ratio && flags == o.flags && enabled == o.enabled;
+        }
+        bool operator!=(const Look &o) const { return !(*this == o); }
+    };
+
+    // What the label shows, and what lies under it; none where the label is
+    // not a plain text on a plain panel, and paints as any label.
+    std::optional<Look> currentLook() const
+    {
+        const QWidget *panel = parentWidget();
+        if (!panel || !panel->autoFillBackground() || textFormat() != Qt::PlainText || frameShape() != QFrame::NoFrame
+            || margin() != 0 || indent() > 0 || !pixmap().isNull() || buddy())
+            return std::nullopt;
+        const QBrush fill = panel->palette().brush(panel->backgroundRole());
+        if (fill.style() != Qt::SolidPattern || !fill.isOpaque() || !panel->contentsRect().contains(geometry()))
+            return std::nullopt;
+        // Nothing else of the panel's may lie under the label.
+        for (const QObject *o : panel->children()) {
+            if (o == this)
+                break;
+            if (o->isWidgetType() && static_cast<const QWidget *>(o)->isVisible()
+                && static_cast<const QWidget *>(o)->geometry().intersects(geometry()))
+                return std::nullopt;
+        }
+        const int direction = text().isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+        const int flags = int(QStyle::visualAlignment(text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, alignment()))
+                        | (wordWrap() ? int(Qt::TextWordWrap) : 0) | direction;
+        return Look{text(), font(), palette().color(foregroundRole()), fill.color(), size(), devicePixelRatioF(),
+                    flags, isEnabled()};
+    }
+
+    // The label drawn as QLabel draws a plain text, on its panel's colour.
+    QPixmap shoot(const Look &look) const
+    {
+        QPixmap shot(look.size * look.ratio);
+        if (shot.logicalDpiX() != logicalDpiX() || shot.logicalDpiY() != logicalDpiY())
+            return {};
+        shot.setDevicePixelRatio(look.ratio);
+        shot.fill(look.panel);
+        QPainter p(&shot);
+        p.setFont(look.font);
+        QStyleOption option;
+        option.initFrom(this);
+        style()->drawItemText(&p, contentsRect(), look.flags, option.palette, look.enabled, look.text, foregroundRole());
+        return shot;
+    }
+
+    std::optional<Look> m_look;
+    bool m_seen = false;
+    QPixmap m_shot;
+};
 
 QString brushPicture(int i)
 {
@@ -189,7 +304,10 @@ std::vector<PictureBox *> ScreenKit::addPictures(const GroupRow &row)
 
 QLabel *ScreenKit::addLabel(const Place &place, int points, bool bold, QWidget *parent)
 {
-    return setUpLabel(placed<QLabel>(parent ? parent : m_window, place), points, bold);
+    // A label inside a frame lies on its plain panel.
+    if (parent)
+        return setUpLabel(placed<PanelLabel>(parent, place), points, bold);
+    return setUpLabel(placed<QLabel>(m_window, place), points, bold);
 }
 
 KeyLabel *ScreenKit::addKeyLabel(const Place &place, int points, std::function<void()> onClick)
@@ -442,15 +560,49 @@ QFont textFont(int pointSize, bool bold)
     return font;
 }
 
+namespace {
+
+// The largest size from `largest` down to `smallest` in which all of `text`
+// fits `box` in `font`'s family.
+int fittingSize(QFont font, const QRect &box, Qt::Alignment alignment, const QString &text, int largest, int smallest)
+{
+    for (int size = largest; size > smallest; --size) {
+        font.setPointSize(size);
+        const QRect need = QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | alignment, text);
+        if (need.width() <= box.width() && need.height() <= box.height())
+            return size;
+    }
+    return smallest;
+}
+
+} // namespace
+
 void fitText(QLabel *label, const QString &text, int largest, int smallest)
 {
     const QRect box = label->contentsRect();
     QFont font = label->font();
-    for (int size = largest; size >= smallest; --size) {
-        font.setPointSize(size);
-        const QRect need = QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | label->alignment(), text);
-        if (need.width() <= box.width() && need.height() <= box.height())
-            break;
+    font.setPointSize(largest);
+    // Laying out a long paragraph in every size is the dearest part of a
+    // click (the help page does it on every open and close), so the size
+    // found for a long text in the same font and box is kept. A short text
+    // is measured faster than it is looked up.
+    constexpr qsizetype kLong = 64;
+    if (text.size() < kLong) {
+        font.setPointSize(fittingSize(font, box, label->alignment(), text, largest, smallest));
+    } else {
+        static QHash<QString, int> fitted;
+        const QString key = text + u'\x1f' + font.key() + u'\x1f' + font.families().join(u',') + u'\x1f'
+                          + QString::number(box.width()) + u'x' + QString::number(box.height()) + u'\x1f'
+                          + QString::number(int(label->alignment())) + u'\x1f' + QString::number(smallest) + u'\x1f'
+                          + QString::number(label->logicalDpiY());
+        auto it = fitted.constFind(key);
+        if (it == fitted.cend()) {
+            // Bounded: the program has a few hundred long texts at most.
+            if (fitted.size() >= 1024)
+                fitted.clear();
+            it = fitted.insert(key, fittingSize(font, box, label->alignment(), text, largest, smallest));
+        }
+        font.setPointSize(*it);
     }
     label->setFont(font);
     label->setText(text);

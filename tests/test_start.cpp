@@ -3,6 +3,8 @@
 #include "screens/start/start_window.h"
 
 #include "frame/appstate.h"
+#include "frame/pictures.h"
+#include "frame/picturewidgets.h"
 #include "frame/settings.h"
 
 #include <QApplication>
@@ -130,6 +132,7 @@ private slots:
     void clicks();
     void numberKeysOpenTheSeriesOnTheirRow();
     void aNewSoundCutsOffTheOnePlaying();
+    void pressedPicturesAreReadyBeforeTheFirstPress();
     void helpPanel();
     void helpPanelWithUnknownLanguage();
     void screensOpenModallyAndLeaveStartUnchanged();
@@ -638,6 +641,38 @@ void TestStart::aNewSoundCutsOffTheOnePlaying()
     f.click(u"Audio"_s);
     QTRY_COMPARE(voices.events().size(), 7);
     QCOMPARE(voices.events().mid(5), (QStringList{u"stop sDrop1.wav"_s, u"start sBang.wav"_s}));
+}
+
+// Once the screen has been painted, the pictures its keys show when pressed
+// (and those a click puts on the ear and the help key) are decoded in the
+// background, so the first press of a key waits for no decoding.
+void TestStart::pressedPicturesAreReadyBeforeTheFirstPress()
+{
+    ScreenFixture<StartWindow> f;
+    const std::vector<std::pair<QString, QString>> ahead{
+        {u"MalX"_s, u"START_X_G.jpg"_s},
+        {u"MalPunkt"_s, u"START_Punkt_G.jpg"_s},
+        {u"OKButton"_s, u"KugelnTaste_gedrückt.jpg"_s},
+        {u"ExitButton"_s, u"EndeButton_G.jpg"_s},
+        {u"MalZeichenWahl"_s, u"PunktButton_gedrückt.jpg"_s},
+        {u"Würfel"_s, u"Würfel1.jpg"_s},
+        {u"HelpButton"_s, u"HelpButton_gedrückt.jpg"_s},
+        {u"HelpButton"_s, u"HelpPage_Leave.jpg"_s},
+        {u"Audio"_s, u"OhrN_gedrückt.jpg"_s},
+        {u"Audio"_s, u"OhrX_gedrückt.jpg"_s},
+    };
+    const auto ready = [&f](const QString &key, const QString &file) {
+        const QWidget *w = f(key);
+        return isPictureReady(file, w->size() * w->devicePixelRatioF(), w->devicePixelRatioF());
+    };
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    for (const auto &[key, file] : ahead)
+        QTRY_VERIFY2(ready(key, file), qPrintable(key + u' ' + file));
+    // The press shows what was decoded ahead.
+    press(f(u"MalX"_s), Qt::RightButton);
+    QCOMPARE(picture(f(u"MalX"_s)), u"START_X_G.jpg"_s);
+    release(f(u"MalX"_s), Qt::RightButton);
 }
 
 void TestStart::helpPanel()

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <atomic>
+#include <chrono>
 #include <future>
 #include <utility>
 
@@ -75,6 +76,8 @@ public:
         if (!m_claimed.exchange(true))
             m_promise.set_value(decode(*m_source, m_size));
     }
+
+    bool isDone() const { return m_result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
 
     QImage result()
     {
@@ -144,6 +147,12 @@ std::optional<QPixmap> PendingPicture::take() const
     return s.pixmap;
 }
 
+bool PendingPicture::isReady() const
+{
+    const State &s = *m_state;
+    return s.taken || s.decoding->isDone();
+}
+
 // The file the pixels come from: the twin above a ratio of 1, where there is one.
 QString sourcePath(const QString &file, qreal ratio)
 {
@@ -155,7 +164,13 @@ QString sourcePath(const QString &file, qreal ratio)
     return btnPath(file);
 }
 
-std::optional<PendingPicture> requestPicture(const QString &file, QSize size, qreal ratio)
+namespace {
+
+// Pictures asked for ahead wait behind those a screen shows now.
+constexpr int kShowNow = 0;
+constexpr int kAhead = -1;
+
+std::optional<PendingPicture> request(const QString &file, QSize size, qreal ratio, int priority)
 {
     const QString path = sourcePath(file, ratio);
     const QString key = scaledKey(path, size);
@@ -171,9 +186,27 @@ std::optional<PendingPicture> requestPicture(const QString &file, QSize size, qr
     state->path = path;
     state->key = key;
     state->decoding = std::make_shared<Decoding>(source, size);
-    decoders().start([decoding = state->decoding] { decoding->runIfUnclaimed(); });
+    decoders().start([decoding = state->decoding] { decoding->runIfUnclaimed(); }, priority);
     pictures().insert(key, state);
     return PendingPicture(state);
+}
+
+} // namespace
+
+std::optional<PendingPicture> requestPicture(const QString &file, QSize size, qreal ratio)
+{
+    return request(file, size, ratio, kShowNow);
+}
+
+void preparePicture(const QString &file, QSize size, qreal ratio)
+{
+    request(file, size, ratio, kAhead);
+}
+
+bool isPictureReady(const QString &file, QSize size, qreal ratio)
+{
+    const auto it = pictures().constFind(scaledKey(sourcePath(file, ratio), size));
+    return it != pictures().cend() && PendingPicture(*it).isReady();
 }
 
 std::optional<QPixmap> loadPicture(const QString &file, QSize size)

@@ -19,6 +19,8 @@ class PendingPicture
 public:
     // Waits for the pixels; none when the file turned out not to be a picture.
     std::optional<QPixmap> take() const;
+    // Whether take() would return at once.
+    bool isReady() const;
 
     struct State;
     explicit PendingPicture(std::shared_ptr<State> state) : m_state(std::move(state)) {}
@@ -34,6 +36,11 @@ private:
 // Above a device pixel `ratio` of 1 the pixels come from the twice-sized
 // twin "name@2x.jpg" where there is one; at 1 the twin is never looked for.
 std::optional<PendingPicture> requestPicture(const QString &file, QSize size = {}, qreal ratio = 1.0);
+// Decodes a picture the screen may show later (a pressed key), behind every
+// picture asked for with requestPicture, so that showing it waits for nothing.
+void preparePicture(const QString &file, QSize size, qreal ratio);
+// Whether the picture was asked for and its pixels are there.
+bool isPictureReady(const QString &file, QSize size, qreal ratio);
 std::optional<QPixmap> loadPicture(const QString &file, QSize size = {});
 // A cursor, from its twice-sized twin above a device pixel ratio of 1.
 std::optional<QCursor> loadCursor(const QString &file, qreal ratio = 1.0);

@@ -214,6 +214,14 @@ void PictureKey::setRoleName(const QString &name)
     nameAfterTip(this, m_roleName);
 }
 
+void PictureKey::preparePicture(const QString &file) const
+{
+    if (!file.isEmpty())
+        mk::preparePicture(file, size() * devicePixelRatioF(), devicePixelRatioF());
+    else if (changesPicture())
+        mk::preparePicture(m_pressed, size() * devicePixelRatioF(), devicePixelRatioF());
+}
+
 bool PictureKey::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTipChange)

@@ -130,6 +130,10 @@ public:
     // Whether the ring shows: the keyboard, not the mouse, brought the focus.
     bool showsFocusRing() const { return m_ring.shows(this); }
 
+    // Decodes a picture the key may show later at its size, behind those
+    // shown now; without a file, the picture a press shows.
+    void preparePicture(const QString &file = {}) const;
+
 signals:
     void mouseMoved();
 

@@ -17,8 +17,10 @@
 #include <QPaintEvent>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace mk {
 
@@ -332,6 +334,8 @@ QFrame *ScreenKit::addFrame(const Place &place, QWidget *parent)
 PictureKey *ScreenKit::addEar(const Place &place, const LangTexts *tip)
 {
     PictureKey *ear = addKey({place, names::kEarOn, {}, Feedback::CursorOnly, tip, &keytexts::kEar});
+    m_clickPictures.emplace_back(ear, names::kEarOnPressed.toString());
+    m_clickPictures.emplace_back(ear, names::kEarOffPressed.toString());
     bindState(ear, [] { return app().settings.audioStatus != 1; }, &keytexts::kSoundOn, &keytexts::kSoundOff);
     QObject::connect(ear, &PictureKey::clicked, m_window, [this, ear] {
         toggleSound(ear);
@@ -343,6 +347,7 @@ PictureKey *ScreenKit::addEar(const Place &place, const LangTexts *tip)
 PictureKey *ScreenKit::addHelp(const KeyRow &key, const HelpRow &page, const HelpTexts &texts)
 {
     PictureKey *helpKey = addKey(key);
+    m_clickPictures.emplace_back(helpKey, names::kHelpKeyOpen.toString());
     if (!key.name)
         bindName(helpKey, &keytexts::kHelp);
     m_help = std::make_unique<HelpPage>(m_window, page, texts);
@@ -475,6 +480,51 @@ void ScreenKit::showPictures()
         else if (auto *box = qobject_cast<PictureBox *>(p.control))
             box->setPicture(p.file);
     }
+    prepareAfterFirstPaint();
+}
+
+namespace {
+
+// Calls `then` once, after the first paint of the window it watches.
+class FirstPaint final : public QObject
+{
+public:
+    FirstPaint(QWidget *window, std::function<void()> then) : QObject(window), m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Once the painted window has gone to the display.
+            QTimer::singleShot(0, parent(), std::move(m_then));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
+
+void ScreenKit::prepareAfterFirstPaint()
+{
+    // Before the first paint these decodings would only slow it down.
+    if (!std::exchange(m_preparing, true))
+        new FirstPaint(m_window, [this] { preparePictures(); });
+}
+
+void ScreenKit::preparePictures()
+{
+    for (const PictureKey *key : m_window->findChildren<PictureKey *>())
+        key->preparePicture();
+    for (const auto &[key, file] : m_clickPictures)
+        key->preparePicture(file);
 }
 
 void ScreenKit::applyLanguage()

@@ -159,7 +159,9 @@ public:
     void describeStates();
 
     // Load: the centred, sunken-edged window with every row's picture, and
-    // the keys in reading order for the keyboard.
+    // the keys in reading order for the keyboard. Once the window has first
+    // been painted, the pictures its keys show when pressed are decoded
+    // meanwhile, so that no first press waits for a decoding.
     void loadHead();
     void showPictures();
     // The tooltips, texts and names of the current language; a code outside
@@ -197,11 +199,16 @@ private:
 
     QWidget *m_window;
     void orderKeys();
+    void prepareAfterFirstPaint();
+    void preparePictures();
 
     std::vector<Binding> m_bindings;
     std::vector<QWidget *> m_tabOrder;
     std::vector<State> m_states;
     std::vector<Picture> m_pictures;
+    // Pictures a click sets on a key (the ear's, the open help page's).
+    std::vector<std::pair<PictureKey *, QString>> m_clickPictures;
+    bool m_preparing = false;
     std::vector<QLabel *> m_coloured;
     bool m_hasBrushes = false;
     std::unique_ptr<HelpPage> m_help;

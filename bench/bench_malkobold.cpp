@@ -152,21 +152,19 @@ struct Starter
     bool needsFreshSettings = false;
     std::vector<bench::StartFigures> runs = {};
 
-    std::vector<double> figures(double bench::StartFigures::*field) const
+    // The median of one figure over the starts that painted.
+    template<typename Figure>
+    double median(Figure figure) const
     {
         std::vector<double> values;
         for (const bench::StartFigures &run : runs)
-            if (run.paintedMs >= 0)
-                values.push_back(double(run.*field));
-        return values;
+            if (run.paintedMs >= 0 && figure(run) >= 0)
+                values.push_back(figure(run));
+        return ::median(values);
     }
-    double peakRssMiB() const
+    int painted() const
     {
-        std::vector<double> values;
-        for (const bench::StartFigures &run : runs)
-            if (run.paintedMs >= 0 && run.peakRssKb >= 0)
-                values.push_back(double(run.peakRssKb) / 1024.0);
-        return median(values);
+        return int(std::count_if(runs.begin(), runs.end(), [](const auto &run) { return run.paintedMs >= 0; }));
     }
 };
 
@@ -213,20 +211,22 @@ void reportStartUp(QTextStream &out, const BenchDir &dir, int runs, bool audio)
                .arg(QStringLiteral("mapped"), 10)
                .arg(QStringLiteral("painted"), 10)
                .arg(QStringLiteral("peak RSS"), 10);
+    const auto mapped = [](const bench::StartFigures &run) { return run.mappedMs; };
+    const auto painted = [](const bench::StartFigures &run) { return run.paintedMs; };
+    const auto peakRssMiB = [](const bench::StartFigures &run) { return double(run.peakRssKb) / 1024.0; };
     for (const Starter &starter : starters) {
-        const auto painted = starter.figures(&bench::StartFigures::paintedMs);
         out << QStringLiteral("  %1 %2 %3 %4")
                    .arg(starter.label, -20)
-                   .arg(QStringLiteral("%1 ms").arg(median(starter.figures(&bench::StartFigures::mappedMs)), 0, 'f', 1), 10)
-                   .arg(QStringLiteral("%1 ms").arg(median(painted), 0, 'f', 1), 10)
-                   .arg(QStringLiteral("%1 MiB").arg(starter.peakRssMiB(), 0, 'f', 1), 10);
-        if (painted.size() < starter.runs.size())
-            out << QStringLiteral("  (%1 of %2 never painted)").arg(int(starter.runs.size() - painted.size())).arg(runs);
+                   .arg(QStringLiteral("%1 ms").arg(starter.median(mapped), 0, 'f', 1), 10)
+                   .arg(QStringLiteral("%1 ms").arg(starter.median(painted), 0, 'f', 1), 10)
+                   .arg(QStringLiteral("%1 MiB").arg(starter.median(peakRssMiB), 0, 'f', 1), 10);
+        if (starter.painted() < runs)
+            out << QStringLiteral("  (%1 of %2 never painted)").arg(runs - starter.painted()).arg(runs);
         out << u'\n';
     }
-    const double label = median(starters[0].figures(&bench::StartFigures::paintedMs));
-    const double sound = median(starters[1].figures(&bench::StartFigures::paintedMs));
-    const double program = median(starters[2].figures(&bench::StartFigures::paintedMs));
+    const double label = starters[0].median(painted);
+    const double sound = starters[1].median(painted);
+    const double program = starters[2].median(painted);
     out << QStringLiteral("  painted: %1 x the bare window, %2 x the window with sound (aim %3); peak RSS aim %4 MiB\n")
                .arg(program / label, 0, 'f', 2)
                .arg(program / sound, 0, 'f', 2)

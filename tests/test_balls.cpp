@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -135,6 +136,7 @@ private slots:
     void helpPage();
     void helpPageClosedByFirstNumber();
     void disabledKeys();
+    void screenShowsWhatEachClickPainted();
     void leaving();
 };
 
@@ -793,6 +795,25 @@ void TestBalls::helpPageClosedByFirstNumber()
     QCOMPARE(rods(s), split(u"oo-----oooooooo"_s, 2));
     s.click(u"OKButton"_s);
     QVERIFY(page->isVisible());
+}
+
+// What the screen shows after each step of a game is what the window draws
+// afresh: no repaint of a click leaves a stale line (the beads on the wooden
+// bars), and nothing a click changed waits for a later repaint.
+void TestBalls::screenShowsWhatEachClickPainted()
+{
+    ScreenFixture<BallsWindow> f;
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    const QStringList steps{u"Zahl1_9"_s, u"Zahl2_9"_s, u"OKButton"_s, u"Radierer"_s, u"Zahl1_2"_s, u"Zahl2_3"_s,
+                            u"OKButton"_s, u"Zahl1_0"_s, u"Radierer"_s, u"Zahl1_4"_s, u"Zahl2_0"_s};
+    for (const QString &step : steps) {
+        f.click(step);
+        QCoreApplication::processEvents();
+        const QImage shown = f.window->screen()->grabWindow(f.window->winId()).toImage();
+        const QImage fresh = f.window->grab().toImage();
+        QVERIFY2(shown.convertToFormat(QImage::Format_RGB32) == fresh.convertToFormat(QImage::Format_RGB32), qPrintable(step));
+    }
 }
 
 void TestBalls::disabledKeys()

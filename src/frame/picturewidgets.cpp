@@ -87,7 +87,7 @@ void FocusRing::paint(QWidget *owner) const
     p.drawRoundedRect(outer.adjusted(2.75, 2.75, -2.75, -2.75), radius * 0.8, radius * 0.8);
 }
 
-bool PictureSlot::set(const QString &file, QWidget *owner)
+bool PictureSlot::set(const QString &file, QWidget *owner, bool repaint)
 {
     const qreal ratio = owner->devicePixelRatioF();
     auto pending = requestPicture(file, owner->size() * ratio, ratio);
@@ -98,7 +98,8 @@ bool PictureSlot::set(const QString &file, QWidget *owner)
     m_file = file;
     m_pending = std::move(pending);
     m_pendingRatio = ratio;
-    owner->update();
+    if (repaint)
+        owner->update();
     return true;
 }
 
@@ -172,6 +173,35 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
     QWidget::mouseMoveEvent(event);
 }
 
+PictureBatch::~PictureBatch()
+{
+    if (m_boxes.empty())
+        return;
+    QRect around;
+    for (const auto &changed : m_boxes)
+        around |= changed.second;
+    m_window->update(around);
+    // Qt leaves out of a window's repaint what its opaque controls cover,
+    // even where a changed box lies over one of them: such a box repaints itself.
+    std::vector<QRect> opaque;
+    for (const QWidget *w : m_window->findChildren<QWidget *>()) {
+        if (w->isVisible()
+            && (w->testAttribute(Qt::WA_OpaquePaintEvent)
+                || (w->autoFillBackground() && w->palette().brush(w->backgroundRole()).isOpaque())))
+            opaque.emplace_back(w->mapTo(m_window, QPoint(0, 0)), w->size());
+    }
+    for (const auto &[box, place] : m_boxes) {
+        if (std::any_of(opaque.begin(), opaque.end(), [&place = place](const QRect &o) { return o.intersects(place); }))
+            box->update();
+    }
+}
+
+void PictureBatch::show(PictureBox *box, const QString &file)
+{
+    if (box->picture() != file && box->setPictureUnpainted(file))
+        m_boxes.emplace_back(box, QRect(box->mapTo(m_window, QPoint(0, 0)), box->size()));
+}
+
 PictureKey::PictureKey(QWidget *parent, Feedback feedback)
     : QAbstractButton(parent), m_feedback(feedback)
 {
@@ -227,6 +257,19 @@ bool PictureKey::event(QEvent *event)
     if (event->type() == QEvent::ToolTipChange)
         nameAfterTip(this, m_roleName);
     return QAbstractButton::event(event);
+}
+
+void PictureKey::changeEvent(QEvent *event)
+{
+    // A key looks the same enabled and disabled: switching a row of keys
+    // (the bead frame's numbers) needs no repaint of each.
+    if (event->type() == QEvent::EnabledChange && updatesEnabled()) {
+        setAttribute(Qt::WA_UpdatesDisabled, true);
+        QAbstractButton::changeEvent(event);
+        setAttribute(Qt::WA_UpdatesDisabled, false);
+        return;
+    }
+    QAbstractButton::changeEvent(event);
 }
 
 void PictureKey::paintEvent(QPaintEvent *)

@@ -10,6 +10,8 @@
 #include <QWidget>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace mk {
 
@@ -20,7 +22,7 @@ class PictureSlot
 {
 public:
     const QString &file() const { return m_file; }
-    bool set(const QString &file, QWidget *owner);
+    bool set(const QString &file, QWidget *owner, bool repaint = true);
     void clear(QWidget *owner);
     void paint(QWidget *owner);
 
@@ -77,6 +79,8 @@ public:
     // A file that cannot be loaded leaves the picture as it was.
     bool setPicture(const QString &file) { return m_slot.set(file, this); }
     void clearPicture() { m_slot.clear(this); }
+    // As setPicture, but the caller repaints a region holding the box.
+    bool setPictureUnpainted(const QString &file) { return m_slot.set(file, this, false); }
 
     QString cursorFile() const { return m_slot.cursorFile(); }
     bool setCursorFile(const QString &file) { return m_slot.setCursor(file, this); }
@@ -91,6 +95,26 @@ protected:
 
 private:
     PictureSlot m_slot;
+};
+
+// Sets the pictures of many boxes at once and repaints the rectangle round
+// those that changed in one go when it ends: Qt's bookkeeping of a hundred
+// small repaints (the beads of a frame) costs more than painting them.
+class PictureBatch
+{
+public:
+    explicit PictureBatch(QWidget *window) : m_window(window) {}
+    ~PictureBatch();
+    PictureBatch(const PictureBatch &) = delete;
+    PictureBatch &operator=(const PictureBatch &) = delete;
+
+    // Like setPicture, for a box below the window; the same picture again changes nothing.
+    void show(PictureBox *box, const QString &file);
+
+private:
+    QWidget *m_window;
+    // The boxes whose picture changed, and where they lie in the window.
+    std::vector<std::pair<PictureBox *, QRect>> m_boxes;
 };
 
 // A picture key: press shows the pressed picture and the pressing hand,
@@ -139,6 +163,7 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -200,13 +200,11 @@ void BallsWindow::erase()
 
 void BallsWindow::showRods(int balls, int rodsSplit)
 {
+    PictureBatch beads(this);
     for (int r = 0; r < BeadFrame::kRods; ++r) {
-        for (int k = 0; k < BeadFrame::kPlaces; ++k) {
-            PictureBox *place = m_stange[static_cast<std::size_t>(r)][static_cast<std::size_t>(k)];
-            const QString &wanted = BeadFrame::picture(r, k, balls, rodsSplit);
-            if (place->picture() != wanted)
-                place->setPicture(wanted);
-        }
+        for (int k = 0; k < BeadFrame::kPlaces; ++k)
+            beads.show(m_stange[static_cast<std::size_t>(r)][static_cast<std::size_t>(k)],
+                       BeadFrame::picture(r, k, balls, rodsSplit));
     }
 }
 

@@ -32,12 +32,6 @@ const QString &markPicture(Mark mark)
     return mark == Mark::Happy ? kHappy : mark == Mark::Sad ? kSad : kBlank;
 }
 
-void showPicture(PictureBox *box, const QString &file)
-{
-    if (box->picture() != file)
-        box->setPicture(file);
-}
-
 void showText(QLabel *label, const QString &text)
 {
     if (label->text() != text)
@@ -189,21 +183,23 @@ void SeriesWindow::showStep(const series::Step &step)
 void SeriesWindow::showLines()
 {
     const auto arrow = m_pass.arrow();
+    PictureBatch pictures(this);
     for (int k = 0; k < layout::kLines; ++k) {
         const auto n = static_cast<std::size_t>(k);
         const auto result = m_pass.shownResult(k);
         showText(m_ergebnisText[n], result ? plain(*result) : QString());
-        showPicture(m_smileys[n], markPicture(m_pass.mark(k)));
-        showPicture(m_pfeile[n], arrow == k ? kArrow : kNoArrow);
+        pictures.show(m_smileys[n], markPicture(m_pass.mark(k)));
+        pictures.show(m_pfeile[n], arrow == k ? kArrow : kNoArrow);
     }
 }
 
 void SeriesWindow::showFactors()
 {
+    PictureBatch pictures(this);
     for (int k = 0; k < layout::kLines; ++k) {
         const auto n = static_cast<std::size_t>(k);
-        showPicture(m_links[n], layout::factorPicture(m_pass.leftFactor(k)));
-        showPicture(m_rechts[n], layout::factorPicture(m_pass.rightFactor(k)));
+        pictures.show(m_links[n], layout::factorPicture(m_pass.leftFactor(k)));
+        pictures.show(m_rechts[n], layout::factorPicture(m_pass.rightFactor(k)));
     }
 }
 

@@ -133,6 +133,7 @@ private slots:
     void numberKeysOpenTheSeriesOnTheirRow();
     void aNewSoundCutsOffTheOnePlaying();
     void pressedPicturesAreReadyBeforeTheFirstPress();
+    void helpPageLooksAsPlainLabelsWould();
     void helpPanel();
     void helpPanelWithUnknownLanguage();
     void screensOpenModallyAndLeaveStartUnchanged();
@@ -673,6 +674,36 @@ void TestStart::pressedPicturesAreReadyBeforeTheFirstPress()
     press(f(u"MalX"_s), Qt::RightButton);
     QCOMPARE(picture(f(u"MalX"_s)), u"START_X_G.jpg"_s);
     release(f(u"MalX"_s), Qt::RightButton);
+}
+
+// The help page is laid out and drawn ahead, and its labels copy what was
+// drawn: every pixel is what a plain label would paint there, in each language.
+void TestStart::helpPageLooksAsPlainLabelsWould()
+{
+    ScreenFixture<StartWindow> f;
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    for (const QString &language : {u"SprachTaste_0"_s, u"SprachTaste_4"_s, u"SprachTaste_3"_s}) {
+        f.click(language);
+        QTest::qWait(100);
+        f.click(u"HelpButton"_s);
+        for (const QString &name : {u"Label4"_s, u"Label1"_s, u"Label2"_s, u"Label3"_s}) {
+            QLabel *label = f.label(name);
+            // Painted twice: the second paint copies the picture drawn meanwhile.
+            QCoreApplication::processEvents();
+            QTest::qWait(20);
+            QLabel plain(label->text(), label->parentWidget());
+            plain.setGeometry(label->geometry());
+            plain.setFont(label->font());
+            plain.setAlignment(label->alignment());
+            plain.setWordWrap(label->wordWrap());
+            plain.setTextFormat(label->textFormat());
+            plain.setPalette(label->palette());
+            QCOMPARE(label->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                     plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
+        f.click(u"HelpButton"_s);
+    }
 }
 
 void TestStart::helpPanel()

@@ -8,6 +8,7 @@
 #include "window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHash>
@@ -17,9 +18,13 @@
 #include <QPaintEvent>
 #include <QStyle>
 #include <QStyleOption>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <utility>
 
 namespace mk {
@@ -65,48 +70,140 @@ L *setUpLabel(L *label, int points, bool bold)
     return label;
 }
 
+// The largest size from `largest` down to `smallest` in which all of `text`
+// fits `box` in `font`'s family.
+int fittingSize(QFont font, const QRect &box, Qt::Alignment alignment, const QString &text, int largest, int smallest)
+{
+    for (int size = largest; size > smallest; --size) {
+        font.setPointSize(size);
+        const QRect need = QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | alignment, text);
+        if (need.width() <= box.width() && need.height() <= box.height())
+            return size;
+    }
+    return smallest;
+}
+
+// Work handed to a worker thread that the user-interface thread may find
+// not yet started when it needs the result: it then takes the work back.
+template<typename T>
+class Handover
+{
+public:
+    explicit Handover(std::function<T()> work) : m_work(std::move(work)), m_result(m_promise.get_future().share()) {}
+
+    // On the worker.
+    void run()
+    {
+        if (!m_claimed.exchange(true))
+            m_promise.set_value(m_work());
+    }
+    bool isReady() const { return m_result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
+    // Whether the work had not started, and now never will.
+    bool withdraw() { return !m_claimed.exchange(true); }
+    // Waits for work that has started.
+    T result() const { return m_result.get(); }
+
+private:
+    std::function<T()> m_work;
+    std::atomic<bool> m_claimed{false};
+    std::promise<T> m_promise;
+    std::shared_future<T> m_result;
+};
+
+// Threads that draw labels' pictures ahead.
+QThreadPool &drawers()
+{
+    static QThreadPool pool;
+    // Drawing text needs the fonts, which go with the application object.
+    [[maybe_unused]] static const bool waitsAtExit = (qAddPostRoutine([] { drawers().waitForDone(); }), true);
+    return pool;
+}
+
 // A label on a plain panel (a frame filled with one colour, nothing else
 // under the label). Long word-wrapped texts cost most of a repaint to lay
 // out and draw, and the same text is often painted again unchanged (the help
-// page on every open, the panel under it on every close): from the second
-// paint of the same look on, the label copies a picture of itself instead.
+// page on every open, the panel under it on every close): after the first
+// paint of a look, a picture of it is drawn on a worker thread, and later
+// paints copy that picture.
 class PanelLabel final : public QLabel
 {
 public:
     using QLabel::QLabel;
 
+    // Fits `text` in the largest size from `largest` down to `smallest`
+    // and draws it on a worker thread, ahead of its being shown.
+    void prepare(const QString &text, int largest, int smallest)
+    {
+        if (m_ahead && m_ahead->text == text && m_ahead->largest == largest && m_ahead->smallest == smallest)
+            return;
+        m_ahead.reset();
+        QFont font = this->font();
+        font.setPointSize(largest);
+        std::optional<Look> look = lookOf(text, font);
+        if (!look)
+            return;
+        QImage shot = canvas(*look);
+        if (shot.isNull())
+            return;
+        const Qt::Alignment align = alignment();
+        auto drawing = std::make_shared<Handover<Prepared>>([look = *look, shot, align, largest, smallest]() mutable {
+            const int size = fittingSize(look.font, look.box, align, look.text, largest, smallest);
+            look.font.setPointSize(size);
+            return Prepared{size, draw(look, shot)};
+        });
+        m_ahead = Ahead{text, largest, smallest, *look, drawing};
+        drawers().start([drawing] { drawing->run(); });
+    }
+
+    // The size prepared for `text`; none where nothing was prepared for
+    // it or the preparation has not started yet (fitting it here is then
+    // faster than waiting).
+    std::optional<int> preparedSize(const QString &text, int largest, int smallest)
+    {
+        if (!m_ahead || m_ahead->text != text || m_ahead->largest != largest || m_ahead->smallest != smallest)
+            return std::nullopt;
+        // The label's font or place changed since: the preparation is stale.
+        QFont font = this->font();
+        font.setPointSize(largest);
+        if (lookOf(text, font) != m_ahead->look || !settleAhead())
+            return std::nullopt;
+        return m_ahead->drawing->result().size;
+    }
+
 protected:
     void paintEvent(QPaintEvent *event) override
     {
         std::optional<Look> look = currentLook();
-        if (!look) {
-            m_look.reset();
-            m_shot = QPixmap();
-            QLabel::paintEvent(event);
+        if (look != m_look) {
+            m_look = std::move(look);
+            m_shot = QImage();
+            m_coming.reset();
+            // Drawn ahead for this look.
+            if (m_look && m_ahead && m_ahead->look.text == m_look->text && settleAhead()) {
+                const Prepared prepared = m_ahead->drawing->result();
+                Look ahead = m_ahead->look;
+                ahead.font.setPointSize(prepared.size);
+                if (ahead == *m_look)
+                    m_shot = prepared.shot;
+            }
+        }
+        if (m_shot.isNull() && m_coming) {
+            // Drawn meanwhile, or being drawn; one not started is drawn here.
+            if (m_coming->isReady() || !m_coming->withdraw())
+                m_shot = m_coming->result();
+            else
+                m_shot = draw(*m_look, canvas(*m_look));
+            m_coming.reset();
+        }
+        if (!m_shot.isNull()) {
+            QPainter p(this);
+            p.drawImage(0, 0, m_shot);
             return;
         }
-        if (m_look != look) {
-            m_look = std::move(look);
-            m_shot = QPixmap();
-            m_seen = false;
-        }
-        if (m_shot.isNull()) {
-            // A text shown once (a language switch) is not worth a picture.
-            if (!std::exchange(m_seen, true)) {
-                QLabel::paintEvent(event);
-                return;
-            }
-            m_shot = shoot(*m_look);
-            if (m_shot.isNull()) {
-                // A picture would size the font otherwise than the screen does.
-                m_seen = false;
-                m_look.reset();
-                QLabel::paintEvent(event);
-                return;
-            }
-        }
-        QPainter p(this);
-        p.drawPixmap(0, 0, m_shot);
+        QLabel::paintEvent(event);
+        // The first paint of a look: a picture of it for the next ones.
+        if (m_look)
+            m_coming = shoot(*m_look);
     }
 
 private:
@@ -117,24 +214,52 @@ private:
         QColor ink;
         QColor panel;
         QSize size;
+        QRect box;
         qreal ratio;
         int flags;
-        bool enabled;
         bool operator==(const Look &o) const
         {
             return text == o.text && font == o.font && ink == o.ink && panel == o.panel && size == o.size
-                && ratio == o.ratio && flags == o.flags && enabled == o.enabled;
+                && box == o.box && ratio == o.ratio && flags == o.flags;
         }
         bool operator!=(const Look &o) const { return !(*this == o); }
     };
 
-    // What the label shows, and what lies under it; none where the label is
-    // not a plain text on a plain panel, and paints as any label.
-    std::optional<Look> currentLook() const
+    struct Prepared
+    {
+        int size;
+        QImage shot;
+    };
+    struct Ahead
+    {
+        QString text;
+        int largest;
+        int smallest;
+        Look look; // in the largest size
+        std::shared_ptr<Handover<Prepared>> drawing;
+    };
+
+    // Whether the preparation is done or under way (then its result waits
+    // for it); one not started yet is dropped.
+    bool settleAhead()
+    {
+        if (m_ahead->drawing->isReady() || !m_ahead->drawing->withdraw())
+            return true;
+        m_ahead.reset();
+        return false;
+    }
+
+    std::optional<Look> currentLook() const { return lookOf(text(), font()); }
+
+    // What the label shows with `text` in `font`, and what lies under it;
+    // none where the label is not an enabled plain text on a plain panel,
+    // and paints as any label.
+    std::optional<Look> lookOf(const QString &text, const QFont &font) const
     {
         const QWidget *panel = parentWidget();
-        if (!panel || !panel->autoFillBackground() || textFormat() != Qt::PlainText || frameShape() != QFrame::NoFrame
-            || margin() != 0 || indent() > 0 || !pixmap().isNull() || buddy())
+        if (!panel || !panel->autoFillBackground() || !isEnabled() || textFormat() != Qt::PlainText
+            || frameShape() != QFrame::NoFrame || margin() != 0 || indent() > 0 || !pixmap().isNull() || buddy()
+            || text.isEmpty())
             return std::nullopt;
         const QBrush fill = panel->palette().brush(panel->backgroundRole());
         if (fill.style() != Qt::SolidPattern || !fill.isOpaque() || !panel->contentsRect().contains(geometry()))
@@ -147,32 +272,53 @@ private:
                 && static_cast<const QWidget *>(o)->geometry().intersects(geometry()))
                 return std::nullopt;
         }
-        const int direction = text().isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
-        const int flags = int(QStyle::visualAlignment(text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, alignment()))
-                        | (wordWrap() ? int(Qt::TextWordWrap) : 0) | direction;
-        return Look{text(), font(), palette().color(foregroundRole()), fill.color(), size(), devicePixelRatioF(),
-                    flags, isEnabled()};
+        const bool rightToLeft = text.isRightToLeft();
+        const int flags = int(QStyle::visualAlignment(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, alignment()))
+                        | (wordWrap() ? int(Qt::TextWordWrap) : 0)
+                        | (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+        return Look{text, font, palette().brush(foregroundRole()).color(), fill.color(), size(), contentsRect(),
+                    devicePixelRatioF(), flags};
     }
 
-    // The label drawn as QLabel draws a plain text, on its panel's colour.
-    QPixmap shoot(const Look &look) const
+    // A picture of the label's size; none where it would size the font
+    // otherwise than the screen does.
+    QImage canvas(const Look &look) const
     {
-        QPixmap shot(look.size * look.ratio);
+        QImage shot(look.size * look.ratio, QImage::Format_RGB32);
         if (shot.logicalDpiX() != logicalDpiX() || shot.logicalDpiY() != logicalDpiY())
             return {};
         shot.setDevicePixelRatio(look.ratio);
-        shot.fill(look.panel);
-        QPainter p(&shot);
-        p.setFont(look.font);
-        QStyleOption option;
-        option.initFrom(this);
-        style()->drawItemText(&p, contentsRect(), look.flags, option.palette, look.enabled, look.text, foregroundRole());
         return shot;
     }
 
+    // The label drawn as the style draws an enabled plain text, on its
+    // panel's colour; any thread may draw it.
+    static QImage draw(const Look &look, QImage shot)
+    {
+        shot.fill(look.panel);
+        QPainter p(&shot);
+        p.setFont(look.font);
+        p.setPen(QPen(QBrush(look.ink), p.pen().widthF()));
+        p.drawText(look.box, look.flags, look.text);
+        p.end();
+        return shot;
+    }
+
+    // The label drawn on a worker thread.
+    std::shared_ptr<Handover<QImage>> shoot(const Look &look) const
+    {
+        QImage shot = canvas(look);
+        if (shot.isNull())
+            return nullptr;
+        auto drawing = std::make_shared<Handover<QImage>>([look, shot] { return draw(look, shot); });
+        drawers().start([drawing] { drawing->run(); });
+        return drawing;
+    }
+
     std::optional<Look> m_look;
-    bool m_seen = false;
-    QPixmap m_shot;
+    QImage m_shot;
+    std::shared_ptr<Handover<QImage>> m_coming;
+    std::optional<Ahead> m_ahead;
 };
 
 QString brushPicture(int i)
@@ -230,6 +376,24 @@ void HelpPage::toggle(PictureKey *helpKey)
     }
     if (m_changed)
         m_changed();
+}
+
+void HelpPage::prepare()
+{
+    // The page in the current language, fitted and drawn ahead on a worker
+    // thread, so that opening it only copies it.
+    const auto language = currentLanguage();
+    if (const auto title = cell(*m_texts.title, language); title && m_title->font().pointSize() > 0) {
+        if (auto *panel = dynamic_cast<PanelLabel *>(m_title))
+            panel->prepare(*title, m_title->font().pointSize(), m_title->font().pointSize());
+    }
+    for (int i = 0; i < m_row.paragraphCount; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        if (const auto text = cell(*m_texts.paragraphs[n], language)) {
+            if (auto *panel = dynamic_cast<PanelLabel *>(m_paragraphs[n]))
+                panel->prepare(*text, m_row.paragraphPoints, m_row.smallestPoints);
+        }
+    }
 }
 
 void HelpPage::hide()
@@ -521,6 +685,9 @@ void ScreenKit::prepareAfterFirstPaint()
 
 void ScreenKit::preparePictures()
 {
+    m_painted = true;
+    if (m_help)
+        m_help->prepare();
     for (const PictureKey *key : m_window->findChildren<PictureKey *>())
         key->preparePicture();
     for (const auto &[key, file] : m_clickPictures)
@@ -553,6 +720,9 @@ void ScreenKit::applyLanguage()
         }
     }
     describeStates();
+    // Before the first paint this would only slow it down.
+    if (m_help && m_painted)
+        m_help->prepare();
 }
 
 Screen::Screen(QWidget *parent, const Row &row) : QDialog(parent)
@@ -610,22 +780,6 @@ QFont textFont(int pointSize, bool bold)
     return font;
 }
 
-namespace {
-
-// The largest size from `largest` down to `smallest` in which all of `text`
-// fits `box` in `font`'s family.
-int fittingSize(QFont font, const QRect &box, Qt::Alignment alignment, const QString &text, int largest, int smallest)
-{
-    for (int size = largest; size > smallest; --size) {
-        font.setPointSize(size);
-        const QRect need = QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | alignment, text);
-        if (need.width() <= box.width() && need.height() <= box.height())
-            return size;
-    }
-    return smallest;
-}
-
-} // namespace
 
 void fitText(QLabel *label, const QString &text, int largest, int smallest)
 {
@@ -637,7 +791,10 @@ void fitText(QLabel *label, const QString &text, int largest, int smallest)
     // found for a long text in the same font and box is kept. A short text
     // is measured faster than it is looked up.
     constexpr qsizetype kLong = 64;
-    if (text.size() < kLong) {
+    auto *panel = dynamic_cast<PanelLabel *>(label);
+    if (const auto prepared = panel ? panel->preparedSize(text, largest, smallest) : std::nullopt) {
+        font.setPointSize(*prepared);
+    } else if (text.size() < kLong) {
         font.setPointSize(fittingSize(font, box, label->alignment(), text, largest, smallest));
     } else {
         static QHash<QString, int> fitted;

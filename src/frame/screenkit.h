@@ -102,6 +102,9 @@ public:
     void toggle(PictureKey *helpKey);
     void hide();
     bool isOpen() const;
+    // Lays the page out and draws it ahead in the current language, off
+    // the user-interface thread.
+    void prepare();
     // Called whenever the page opens or closes.
     void onOpenOrClose(std::function<void()> changed) { m_changed = std::move(changed); }
     QFrame *frame() const { return m_frame; }
@@ -209,6 +212,7 @@ private:
     // Pictures a click sets on a key (the ear's, the open help page's).
     std::vector<std::pair<PictureKey *, QString>> m_clickPictures;
     bool m_preparing = false;
+    bool m_painted = false;
     std::vector<QLabel *> m_coloured;
     bool m_hasBrushes = false;
     std::unique_ptr<HelpPage> m_help;

@@ -685,9 +685,9 @@ void ScreenKit::prepareAfterFirstPaint()
 
 void ScreenKit::preparePictures()
 {
+    // The help page is drawn ahead from the first change of language on:
+    // at start-up it would only add to the memory the program first takes.
     m_painted = true;
-    if (m_help)
-        m_help->prepare();
     for (const PictureKey *key : m_window->findChildren<PictureKey *>())
         key->preparePicture();
     for (const auto &[key, file] : m_clickPictures)

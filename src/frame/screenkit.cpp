@@ -201,9 +201,17 @@ protected:
             return;
         }
         QLabel::paintEvent(event);
-        // The first paint of a look: a picture of it for the next ones.
-        if (m_look)
-            m_coming = shoot(*m_look);
+        // The first paint of a look: a picture of it for the next ones,
+        // drawn once this paint has gone to the display (meanwhile a worker
+        // drawing text would hold the fonts the rest of the window needs).
+        if (m_look && !m_shootPosted) {
+            m_shootPosted = true;
+            QTimer::singleShot(0, this, [this] {
+                m_shootPosted = false;
+                if (m_look && m_shot.isNull() && !m_coming)
+                    m_coming = shoot(*m_look);
+            });
+        }
     }
 
 private:
@@ -318,6 +326,7 @@ private:
     std::optional<Look> m_look;
     QImage m_shot;
     std::shared_ptr<Handover<QImage>> m_coming;
+    bool m_shootPosted = false;
     std::optional<Ahead> m_ahead;
 };
 

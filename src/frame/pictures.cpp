@@ -1,6 +1,7 @@
 #include "pictures.h"
 
 #include "appstate.h"
+#include "handover.h"
 #include "names.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,6 @@
 #include <QThreadPool>
 #include <QWidget>
 
-#include <atomic>
-#include <chrono>
-#include <future>
 #include <utility>
 
 namespace mk {
@@ -60,46 +58,14 @@ QImage decode(Source &source, QSize size)
     return image;
 }
 
-// The decoding of one picture at one size, done once by whoever comes first:
-// a pool thread, or the user-interface thread when it needs the pixels
-// before any pool thread has started on them (a busy machine).
-class Decoding
-{
-public:
-    Decoding(std::shared_ptr<Source> source, QSize size) : m_source(std::move(source)), m_size(size)
-    {
-        m_result = m_promise.get_future().share();
-    }
-
-    void runIfUnclaimed()
-    {
-        if (!m_claimed.exchange(true))
-            m_promise.set_value(decode(*m_source, m_size));
-    }
-
-    bool isDone() const { return m_result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
-
-    QImage result()
-    {
-        runIfUnclaimed();
-        return m_result.get();
-    }
-
-private:
-    const std::shared_ptr<Source> m_source;
-    const QSize m_size;
-    std::atomic<bool> m_claimed{false};
-    std::promise<QImage> m_promise;
-    std::shared_future<QImage> m_result;
-};
-
 } // namespace
 
 struct PendingPicture::State
 {
     QString path;
     QString key;
-    std::shared_ptr<Decoding> decoding;
+    // Decoded on a pool thread, or where it is needed before one has started on it.
+    std::shared_ptr<Handover<QImage>> decoding;
     bool taken = false;
     std::optional<QPixmap> pixmap;
 };
@@ -134,7 +100,7 @@ std::optional<QPixmap> PendingPicture::take() const
 {
     State &s = *m_state;
     if (!s.taken) {
-        const QImage image = std::exchange(s.decoding, nullptr)->result();
+        const QImage image = std::exchange(s.decoding, nullptr)->take();
         s.taken = true;
         if (!image.isNull()) {
             s.pixmap = QPixmap::fromImage(image);
@@ -150,7 +116,7 @@ std::optional<QPixmap> PendingPicture::take() const
 bool PendingPicture::isReady() const
 {
     const State &s = *m_state;
-    return s.taken || s.decoding->isDone();
+    return s.taken || s.decoding->isReady();
 }
 
 // The file the pixels come from: the twin above a ratio of 1, where there is one.
@@ -185,8 +151,8 @@ std::optional<PendingPicture> request(const QString &file, QSize size, qreal rat
     auto state = std::make_shared<PendingPicture::State>();
     state->path = path;
     state->key = key;
-    state->decoding = std::make_shared<Decoding>(source, size);
-    decoders().start([decoding = state->decoding] { decoding->runIfUnclaimed(); }, priority);
+    state->decoding = std::make_shared<Handover<QImage>>([source, size] { return decode(*source, size); });
+    decoders().start([decoding = state->decoding] { decoding->run(); }, priority);
     pictures().insert(key, state);
     return PendingPicture(state);
 }

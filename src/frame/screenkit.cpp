@@ -2,6 +2,7 @@
 
 #include "appstate.h"
 #include "colours.h"
+#include "handover.h"
 #include "keytexts.h"
 #include "names.h"
 #include "sound.h"
@@ -22,9 +23,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <future>
 #include <utility>
 
 namespace mk {
@@ -82,33 +80,6 @@ int fittingSize(QFont font, const QRect &box, Qt::Alignment alignment, const QSt
     }
     return smallest;
 }
-
-// Work handed to a worker thread that the user-interface thread may find
-// not yet started when it needs the result: it then takes the work back.
-template<typename T>
-class Handover
-{
-public:
-    explicit Handover(std::function<T()> work) : m_work(std::move(work)), m_result(m_promise.get_future().share()) {}
-
-    // On the worker.
-    void run()
-    {
-        if (!m_claimed.exchange(true))
-            m_promise.set_value(m_work());
-    }
-    bool isReady() const { return m_result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
-    // Whether the work had not started, and now never will.
-    bool withdraw() { return !m_claimed.exchange(true); }
-    // Waits for work that has started.
-    T result() const { return m_result.get(); }
-
-private:
-    std::function<T()> m_work;
-    std::atomic<bool> m_claimed{false};
-    std::promise<T> m_promise;
-    std::shared_future<T> m_result;
-};
 
 // Threads that draw labels' pictures ahead.
 QThreadPool &drawers()

@@ -24,9 +24,10 @@
 #include "screens/random/random_window.h"
 #include "screens/series/series_window.h"
 #include "screens/start/start_window.h"
+#include "screens/weblinks/weblinks_window.h"
 
-#include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -239,7 +240,7 @@ void reportStartUp(QTextStream &out, const BenchDir &dir, int runs, bool audio)
 // the window that the press changed and then those that the release and its
 // action changed are painted and handed to the display, as the event loop
 // does between a child's press and release.
-double timeClick(QAbstractButton *key)
+double timeClick(QWidget *key)
 {
     QElapsedTimer t;
     t.start();
@@ -277,7 +278,7 @@ std::function<QString(int)> cycling(const char16_t *group, int count, int step =
 std::function<void(QWidget *)> pressFirst(const char16_t *name)
 {
     return [name](QWidget *screen) {
-        QTest::mouseClick(screen->findChild<QAbstractButton *>(fixed(name)), Qt::LeftButton);
+        QTest::mouseClick(screen->findChild<QWidget *>(fixed(name)), Qt::LeftButton);
     };
 }
 
@@ -304,7 +305,7 @@ void timeScreen(QTextStream &out, const std::vector<Click> &clicks, int rounds)
         for (std::size_t c = 0; c < clicks.size(); ++c) {
             if (clicks[c].prepare)
                 clicks[c].prepare(&screen);
-            auto *key = screen.template findChild<QAbstractButton *>(clicks[c].key(i));
+            auto *key = screen.template findChild<QWidget *>(clicks[c].key(i));
             if (!key) {
                 std::fprintf(stderr, "no key %s\n", qPrintable(clicks[c].key(i)));
                 return;
@@ -315,6 +316,27 @@ void timeScreen(QTextStream &out, const std::vector<Click> &clicks, int rounds)
     for (std::size_t c = 0; c < clicks.size(); ++c)
         out << clicks[c].label << u'\t' << QString::number(median(times[c]), 'f', 3) << u'\n';
 }
+
+// The links page's addresses go here, not to a browser.
+class BrowserStandIn : public QObject
+{
+    Q_OBJECT
+
+public:
+    BrowserStandIn()
+    {
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    }
+    ~BrowserStandIn() override
+    {
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+
+public slots:
+    void open(const QUrl &) {}
+};
 
 // Child mode: every screen's main keys; prints "screen, key<TAB>median ms" lines.
 // A third argument times only the screens whose click labels hold it.
@@ -352,6 +374,10 @@ int runClickChild(int argc, char **argv, int rounds)
         {QStringLiteral("calculator, digit"), always(u"cmdSeven"), pressFirst(u"cmdClear")},
         {QStringLiteral("calculator, operator"), always(u"cmdMultiply")},
         {QStringLiteral("calculator, result"), always(u"cmdReslutat")},
+    }, rounds);
+    const BrowserStandIn browser;
+    timeScreen<mk::WeblinksWindow>(out, {
+        {QStringLiteral("links, address"), cycling(u"Webadressen", 8, 3)},
     }, rounds);
     out.flush();
     return 0;
@@ -412,3 +438,5 @@ int main(int argc, char **argv)
         out << QStringLiteral("  none: the clicks child failed (no display? try QT_QPA_PLATFORM=offscreen)\n");
     return 0;
 }
+
+#include "bench_malkobold.moc"

@@ -3,6 +3,7 @@
 #include "screens/start/start_window.h"
 
 #include "frame/appstate.h"
+#include "frame/firstframe.h"
 #include "frame/pictures.h"
 #include "frame/picturewidgets.h"
 #include "frame/settings.h"
@@ -134,6 +135,8 @@ private slots:
     void aNewSoundCutsOffTheOnePlaying();
     void pressedPicturesAreReadyBeforeTheFirstPress();
     void helpPageLooksAsPlainLabelsWould();
+    void firstFrameIsTheWindowAsShown_data();
+    void firstFrameIsTheWindowAsShown();
     void helpPanel();
     void helpPanelWithUnknownLanguage();
     void screensOpenModallyAndLeaveStartUnchanged();
@@ -704,6 +707,26 @@ void TestStart::helpPageLooksAsPlainLabelsWould()
         }
         f.click(u"HelpButton"_s);
     }
+}
+
+void TestStart::firstFrameIsTheWindowAsShown_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::newRow("no settings file") << QByteArray();
+    QTest::newRow("Dutch, star, ear off") << settingsFile(u"*"_s, u"NL"_s, 4, 1, 0);
+    QTest::newRow("Italian, dot") << settingsFile(u"."_s, u"I"_s, 1, 0, 0);
+}
+
+// What the display is given before the window shows is every pixel the
+// window then paints.
+void TestStart::firstFrameIsTheWindowAsShown()
+{
+    QFETCH(QByteArray, ini);
+    const auto f = ini.isEmpty() ? std::make_unique<Start>() : startWith(ini);
+    const QImage before = firstFrame(f->window.get());
+    f->window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+    QCOMPARE(before, f->window->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestStart::helpPanel()

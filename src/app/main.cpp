@@ -1,6 +1,7 @@
 #include "warmup.h"
 
 #include "frame/appstate.h"
+#include "frame/firstframe.h"
 #include "frame/userfolder.h"
 #include "frame/version.h"
 #include "screens/start/start_window.h"
@@ -94,6 +95,6 @@ int main(int argc, char *argv[])
 
     mk::StartWindow start;
     warmup.fontsReady();
-    start.show();
+    mk::showWithFirstFrame(&start);
     return QApplication::exec();
 }

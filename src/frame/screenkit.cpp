@@ -2,6 +2,7 @@
 
 #include "appstate.h"
 #include "colours.h"
+#include "firstframe.h"
 #include "handover.h"
 #include "keytexts.h"
 #include "names.h"
@@ -175,7 +176,7 @@ protected:
         // The first paint of a look: a picture of it for the next ones,
         // drawn once this paint has gone to the display (meanwhile a worker
         // drawing text would hold the fonts the rest of the window needs).
-        if (m_look && !m_shootPosted) {
+        if (m_look && !m_shootPosted && paintsOnScreen(this)) {
             m_shootPosted = true;
             QTimer::singleShot(0, this, [this] {
                 m_shootPosted = false;
@@ -641,7 +642,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint) {
+        // Not a picture of the window drawn before it is on screen.
+        if (event->type() == QEvent::Paint && paintsOnScreen(static_cast<QWidget *>(watched))) {
             watched->removeEventFilter(this);
             // Once the painted window has gone to the display.
             QTimer::singleShot(0, parent(), std::move(m_then));

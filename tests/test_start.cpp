@@ -43,6 +43,19 @@ std::unique_ptr<Start> startIn(const QString &language)
     return startWith(settingsFile(u"x"_s, language, 1, 0, 0));
 }
 
+// What a plain label with the same text, font and place paints.
+QImage asPlainLabel(const QLabel *label)
+{
+    QLabel plain(label->text(), label->parentWidget());
+    plain.setGeometry(label->geometry());
+    plain.setFont(label->font());
+    plain.setAlignment(label->alignment());
+    plain.setWordWrap(label->wordWrap());
+    plain.setTextFormat(label->textFormat());
+    plain.setPalette(label->palette());
+    return plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 QStringList markers(const Start &f)
 {
     QStringList l;
@@ -695,15 +708,7 @@ void TestStart::helpPageLooksAsPlainLabelsWould()
             // Painted twice: the second paint copies the picture drawn meanwhile.
             QCoreApplication::processEvents();
             QTest::qWait(20);
-            QLabel plain(label->text(), label->parentWidget());
-            plain.setGeometry(label->geometry());
-            plain.setFont(label->font());
-            plain.setAlignment(label->alignment());
-            plain.setWordWrap(label->wordWrap());
-            plain.setTextFormat(label->textFormat());
-            plain.setPalette(label->palette());
-            QCOMPARE(label->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                     plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(label->grab().toImage().convertToFormat(QImage::Format_RGB32), asPlainLabel(label));
         }
         f.click(u"HelpButton"_s);
     }
@@ -718,12 +723,15 @@ void TestStart::firstFrameIsTheWindowAsShown_data()
 }
 
 // What the display is given before the window shows is every pixel the
-// window then paints.
+// window then paints; the text on the large panel, drawn meanwhile on
+// another thread, is what a plain label would paint.
 void TestStart::firstFrameIsTheWindowAsShown()
 {
     QFETCH(QByteArray, ini);
     const auto f = ini.isEmpty() ? std::make_unique<Start>() : startWith(ini);
     const QImage before = firstFrame(f->window.get());
+    const QLabel *text = f->label(u"TextFeld"_s);
+    QCOMPARE(before.copy(QRect(text->mapTo(f->window.get(), QPoint()), text->size())), asPlainLabel(text));
     f->window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
     QCOMPARE(before, f->window->grab().toImage().convertToFormat(QImage::Format_RGB32));

@@ -72,6 +72,8 @@ int main(int argc, char *argv[])
     mk::StartupWarmup warmup;
     QApplication app(argc, argv);
     warmup.applicationReady();
+    // Labels are drawn on worker threads as soon as the screen has their texts.
+    warmup.fontsReady();
     if (parser.isSet(userData)) {
         // The start screen takes its folders from the working directory.
         const mk::UserFolder folder = mk::prepareUserFolder(
@@ -88,13 +90,11 @@ int main(int argc, char *argv[])
         mk::setDirectories(QDir::currentPath());
         mk::loadSettings();
         mk::WeblinksWindow page;
-        warmup.fontsReady();
         page.exec();
         return 0;
     }
 
     mk::StartWindow start;
-    warmup.fontsReady();
     mk::showWithFirstFrame(&start);
     return QApplication::exec();
 }

@@ -21,8 +21,8 @@ public:
     // toolkit's accessibility support would otherwise wait while the window is built.
     void applicationReady();
 
-    // Before the first window shows: waits for the font configuration, so
-    // that the first text drawn does not read it a second time meanwhile.
+    // Before the first window is built: waits for the font configuration,
+    // so that no text drawn (on any thread) reads it a second time meanwhile.
     void fontsReady();
 
 private:

@@ -130,6 +130,18 @@ public:
     // The size prepared for `text`; none where nothing was prepared for
     // it or the preparation has not started yet (fitting it here is then
     // faster than waiting).
+    // Draws the label as it now reads on a worker thread, while the rest of
+    // a window not yet on screen is built and drawn.
+    void drawAhead()
+    {
+        std::optional<Look> look = currentLook();
+        if (!look || look == m_look || paintsOnScreen(this))
+            return;
+        m_look = std::move(look);
+        m_shot = QImage();
+        m_coming = shoot(*m_look);
+    }
+
     std::optional<int> preparedSize(const QString &text, int largest, int smallest)
     {
         if (!m_ahead || m_ahead->text != text || m_ahead->largest != largest || m_ahead->smallest != smallest)
@@ -248,7 +260,7 @@ private:
         for (const QObject *o : panel->children()) {
             if (o == this)
                 break;
-            if (o->isWidgetType() && static_cast<const QWidget *>(o)->isVisible()
+            if (o->isWidgetType() && !static_cast<const QWidget *>(o)->isHidden()
                 && static_cast<const QWidget *>(o)->geometry().intersects(geometry()))
                 return std::nullopt;
         }
@@ -705,6 +717,11 @@ void ScreenKit::applyLanguage()
     // Before the first paint this would only slow it down.
     if (m_help && m_painted)
         m_help->prepare();
+    // A window not yet shown: its panels' texts are drawn meanwhile.
+    for (QLabel *label : m_window->findChildren<QLabel *>()) {
+        if (auto *panelLabel = dynamic_cast<PanelLabel *>(label); panelLabel && label->isVisibleTo(m_window))
+            panelLabel->drawAhead();
+    }
 }
 
 Screen::Screen(QWidget *parent, const Row &row) : QDialog(parent)

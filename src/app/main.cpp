@@ -72,7 +72,8 @@ int main(int argc, char *argv[])
     mk::StartupWarmup warmup;
     QApplication app(argc, argv);
     warmup.applicationReady();
-    // Labels are drawn on worker threads as soon as the screen has their texts.
+    // Before any window is built: its labels are drawn on worker threads as
+    // soon as it has their texts.
     warmup.fontsReady();
     if (parser.isSet(userData)) {
         // The start screen takes its folders from the working directory.

@@ -127,9 +127,6 @@ public:
         drawers().start([drawing] { drawing->run(); });
     }
 
-    // The size prepared for `text`; none where nothing was prepared for
-    // it or the preparation has not started yet (fitting it here is then
-    // faster than waiting).
     // Draws the label as it now reads on a worker thread, while the rest of
     // a window not yet on screen is built and drawn.
     void drawAhead()
@@ -142,6 +139,9 @@ public:
         m_coming = shoot(*m_look);
     }
 
+    // The size prepared for `text`; none where nothing was prepared for
+    // it or the preparation has not started yet (fitting it here is then
+    // faster than waiting).
     std::optional<int> preparedSize(const QString &text, int largest, int smallest)
     {
         if (!m_ahead || m_ahead->text != text || m_ahead->largest != largest || m_ahead->smallest != smallest)
@@ -717,10 +717,12 @@ void ScreenKit::applyLanguage()
     // Before the first paint this would only slow it down.
     if (m_help && m_painted)
         m_help->prepare();
-    // A window not yet shown: its panels' texts are drawn meanwhile.
-    for (QLabel *label : m_window->findChildren<QLabel *>()) {
-        if (auto *panelLabel = dynamic_cast<PanelLabel *>(label); panelLabel && label->isVisibleTo(m_window))
-            panelLabel->drawAhead();
+    // A window not yet on screen: its panels' texts are drawn meanwhile.
+    if (!paintsOnScreen(m_window)) {
+        for (QLabel *label : m_window->findChildren<QLabel *>()) {
+            if (auto *panelLabel = dynamic_cast<PanelLabel *>(label); panelLabel && label->isVisibleTo(m_window))
+                panelLabel->drawAhead();
+        }
     }
 }
 

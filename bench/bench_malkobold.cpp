@@ -19,6 +19,7 @@
 
 #include "startwatch.h"
 
+#include "frame/sound.h"
 #include "screens/balls/balls_window.h"
 #include "screens/calculator/calculator_window.h"
 #include "screens/random/random_window.h"
@@ -343,6 +344,8 @@ public slots:
 int runClickChild(int argc, char **argv, int rounds)
 {
     QApplication app(argc, argv);
+    // The clicks play through the audio device, whose module lies beside the program.
+    mk::addAudioModuleFolder(kBuildDir);
     if (argc > 3)
         onlyScreens() = QString::fromLocal8Bit(argv[3]);
     QTextStream out(stdout);

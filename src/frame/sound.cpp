@@ -1,20 +1,20 @@
 #include "sound.h"
 
 #include "appstate.h"
+#include "audiodevice.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLoggingCategory>
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QMutex>
 #include <QThread>
-#include <QUrl>
 
 #include <map>
 #include <utility>
 
 Q_LOGGING_CATEGORY(lcSound, "malkobold.sound")
+Q_LOGGING_CATEGORY(lcAudio, "malkobold.audio")
 
 namespace mk {
 
@@ -23,23 +23,70 @@ Voice::~Voice() = default;
 
 namespace {
 
-class EffectVoice final : public Voice
+QStringList &extraModuleFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+
+QMutex &moduleFoldersLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+const audio::Device *loadDevice()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QStringList folders;
+    {
+        QMutexLocker lock(&moduleFoldersLock());
+        folders = extraModuleFolders();
+    }
+    // Beside the program in the build folder; below the library folder once installed.
+    folders << programDir << programDir + u'/' + QStringLiteral(MK_AUDIO_FROM_BIN);
+    QStringList problems;
+    for (const QString &folder : std::as_const(folders)) {
+        QLibrary module(folder + QStringLiteral("/malkobold-audio.so"));
+        if (!module.load()) {
+            problems << module.errorString();
+            continue;
+        }
+        const auto entry = reinterpret_cast<audio::EntryPoint>(module.resolve(audio::kEntryPoint));
+        const audio::Device *device = entry ? entry() : nullptr;
+        if (device && device->version == audio::kVersion)
+            return device;
+        problems << QStringLiteral("%1 is of another version").arg(module.fileName());
+        module.unload();
+    }
+    qCWarning(lcAudio).noquote() << "No sound, no audio module could be loaded:" << problems.join(u"; ");
+    return nullptr;
+}
+
+class DeviceVoice final : public Voice
 {
 public:
-    explicit EffectVoice(const QString &path) { m_effect.setSource(QUrl::fromLocalFile(path)); }
-    void start() override { m_effect.play(); }
-    void stop() override { m_effect.stop(); }
+    DeviceVoice(const audio::Device &device, const QString &path) : m_device(device), m_sound(device.open(path)) {}
+    ~DeviceVoice() override { m_device.close(m_sound); }
+    DeviceVoice(const DeviceVoice &) = delete;
+    DeviceVoice &operator=(const DeviceVoice &) = delete;
+
+    void start() override { m_device.start(m_sound); }
+    void stop() override { m_device.stop(m_sound); }
 
 private:
-    QSoundEffect m_effect;
+    const audio::Device &m_device;
+    void *m_sound;
 };
 
 std::unique_ptr<Voice> deviceVoice(const QString &path)
 {
+    // Loaded once, when the first sound is asked for.
+    static const audio::Device *const device = loadDevice();
     // No loudspeaker: silence, without asking the platform to try.
-    if (QMediaDevices::defaultAudioOutput().isNull())
+    if (!device || !device->hasOutput())
         return nullptr;
-    return std::make_unique<EffectVoice>(path);
+    return std::make_unique<DeviceVoice>(*device, path);
 }
 
 VoiceMaker &voiceMaker()
@@ -131,6 +178,12 @@ std::unique_ptr<SoundBackend> &backend()
 void setSoundBackend(std::unique_ptr<SoundBackend> b)
 {
     backend() = std::move(b);
+}
+
+void addAudioModuleFolder(const QString &folder)
+{
+    QMutexLocker lock(&moduleFoldersLock());
+    extraModuleFolders().prepend(folder);
 }
 
 void setVoiceMaker(VoiceMaker maker)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QThread>
+
+#include <memory>
 #include <thread>
 
 namespace mk {
@@ -26,7 +29,7 @@ public:
     void fontsReady();
 
 private:
-    std::thread m_fonts;
+    std::unique_ptr<QThread> m_fonts;
     std::thread m_bus;
 };
 

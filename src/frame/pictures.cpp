@@ -1,6 +1,7 @@
 #include "pictures.h"
 
 #include "appstate.h"
+#include "background.h"
 #include "handover.h"
 #include "names.h"
 
@@ -75,6 +76,7 @@ namespace {
 QThreadPool &decoders()
 {
     static QThreadPool pool;
+    [[maybe_unused]] static const bool behind = (runInBackground(pool), true);
     // Decoding needs the image plugins, which go with the application object.
     [[maybe_unused]] static const bool waitsAtExit = (qAddPostRoutine([] { decoders().waitForDone(); }), true);
     return pool;

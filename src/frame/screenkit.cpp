@@ -1,6 +1,7 @@
 #include "screenkit.h"
 
 #include "appstate.h"
+#include "background.h"
 #include "colours.h"
 #include "firstframe.h"
 #include "handover.h"
@@ -86,6 +87,7 @@ int fittingSize(QFont font, const QRect &box, Qt::Alignment alignment, const QSt
 QThreadPool &drawers()
 {
     static QThreadPool pool;
+    [[maybe_unused]] static const bool behind = (runInBackground(pool), true);
     // Drawing text needs the fonts, which go with the application object.
     [[maybe_unused]] static const bool waitsAtExit = (qAddPostRoutine([] { drawers().waitForDone(); }), true);
     return pool;

@@ -1,11 +1,13 @@
 #include "settingswriter.h"
 
+#include "background.h"
+
 #include <QCoreApplication>
 
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <thread>
+#include <memory>
 
 namespace mk::SettingsWriter {
 
@@ -26,8 +28,8 @@ public:
     void write(const QString &iniDir, const Settings &settings)
     {
         std::lock_guard lock(m_mutex);
-        if (!m_thread.joinable()) {
-            m_thread = std::thread([this] { run(); });
+        if (!m_thread) {
+            m_thread = startBackgroundThread([this] { run(); });
             // The file is written while the application's statics still live.
             if (QCoreApplication::instance())
                 qAddPostRoutine([] { mk::SettingsWriter::flush(); });
@@ -75,8 +77,8 @@ private:
             m_stopping = true;
             m_wake.notify_all();
         }
-        if (m_thread.joinable())
-            m_thread.join();
+        if (m_thread)
+            m_thread->wait();
     }
 
     std::mutex m_mutex;
@@ -87,7 +89,7 @@ private:
     quint64 m_written = 0;
     bool m_lastResult = true;
     bool m_stopping = false;
-    std::thread m_thread;
+    std::unique_ptr<QThread> m_thread;
 };
 
 Writer &writer()

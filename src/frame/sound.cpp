@@ -2,6 +2,7 @@
 
 #include "appstate.h"
 #include "audiodevice.h"
+#include "background.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -79,10 +80,16 @@ private:
     void *m_sound;
 };
 
+// Loaded once, by whichever thread asks first.
+const audio::Device *audioDevice()
+{
+    static const audio::Device *const device = loadDevice();
+    return device;
+}
+
 std::unique_ptr<Voice> deviceVoice(const QString &path)
 {
-    // Loaded once, when the first sound is asked for.
-    static const audio::Device *const device = loadDevice();
+    const audio::Device *device = audioDevice();
     // No loudspeaker: silence, without asking the platform to try.
     if (!device || !device->hasOutput())
         return nullptr;
@@ -127,6 +134,8 @@ private:
 // the file name there. The name goes over once the key's handler is done:
 // of several sounds asked for in one handler only the last is heard, as when
 // the platform took them all at once.
+// Nothing of it starts before the first name goes over: the first sounds are
+// asked for while the start window is built, and the window comes first.
 class EffectPlayer final : public SoundBackend
 {
 public:
@@ -135,13 +144,18 @@ public:
         m_thread.setObjectName(QStringLiteral("sound"));
         m_worker->moveToThread(&m_thread);
         QObject::connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-        m_thread.start();
     }
 
     ~EffectPlayer() override
     {
-        m_thread.quit();
-        m_thread.wait();
+        if (m_loader)
+            m_loader->wait();
+        if (m_started) {
+            m_thread.quit();
+            m_thread.wait();
+        } else {
+            delete m_worker;
+        }
     }
 
     void play(const QString &path) override
@@ -155,16 +169,26 @@ private:
     void handOver()
     {
         m_handOverPosted = false;
+        if (!std::exchange(m_started, true)) {
+            // The audio module is loaded in the background: the window that
+            // has just been shown needs the processor more, and the sound
+            // thread waits for the module with its first sound.
+            if (!voiceMaker())
+                m_loader = startBackgroundThread([] { audioDevice(); });
+            m_thread.start();
+        }
         QMetaObject::invokeMethod(m_worker, [worker = m_worker, path = std::exchange(m_next, {})] {
             worker->play(path);
         }, Qt::QueuedConnection);
     }
 
+    std::unique_ptr<QThread> m_loader;
     QThread m_thread;
     EffectWorker *m_worker = new EffectWorker;
     QObject m_hand;
     QString m_next;
     bool m_handOverPosted = false;
+    bool m_started = false;
 };
 
 std::unique_ptr<SoundBackend> &backend()

@@ -26,9 +26,12 @@ public:
 
     // Before the first window is built: waits for the font configuration,
     // so that no text drawn (on any thread) reads it a second time meanwhile.
+    // The environment is the program's own again from here on.
     void fontsReady();
 
 private:
+    bool m_busKnown;
+    bool m_noBus;
     std::unique_ptr<QThread> m_fonts;
     std::thread m_bus;
 };

@@ -1,8 +1,16 @@
 #include "background.h"
 
-#include <QThreadPool>
-
 namespace mk {
+
+namespace {
+
+bool &startingUp()
+{
+    static bool starting = true;
+    return starting;
+}
+
+} // namespace
 
 std::unique_ptr<QThread> startBackgroundThread(std::function<void()> work)
 {
@@ -11,9 +19,25 @@ std::unique_ptr<QThread> startBackgroundThread(std::function<void()> work)
     return thread;
 }
 
-void runInBackground(QThreadPool &pool)
+WorkerPool::WorkerPool()
 {
-    pool.setThreadPriority(QThread::IdlePriority);
+    m_starting.setThreadPriority(QThread::IdlePriority);
+}
+
+void WorkerPool::start(std::function<void()> work, int priority)
+{
+    (startingUp() ? m_starting : m_running).start(std::move(work), priority);
+}
+
+void WorkerPool::waitForDone()
+{
+    m_starting.waitForDone();
+    m_running.waitForDone();
+}
+
+void startUpIsOver()
+{
+    startingUp() = false;
 }
 
 } // namespace mk

@@ -10,7 +10,6 @@
 #include <QHash>
 #include <QImageReader>
 #include <QMutex>
-#include <QThreadPool>
 #include <QWidget>
 
 #include <utility>
@@ -73,10 +72,9 @@ struct PendingPicture::State
 
 namespace {
 
-QThreadPool &decoders()
+WorkerPool &decoders()
 {
-    static QThreadPool pool;
-    [[maybe_unused]] static const bool behind = (runInBackground(pool), true);
+    static WorkerPool pool;
     // Decoding needs the image plugins, which go with the application object.
     [[maybe_unused]] static const bool waitsAtExit = (qAddPostRoutine([] { decoders().waitForDone(); }), true);
     return pool;

@@ -21,7 +21,6 @@
 #include <QPaintEvent>
 #include <QStyle>
 #include <QStyleOption>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <algorithm>
@@ -84,10 +83,9 @@ int fittingSize(QFont font, const QRect &box, Qt::Alignment alignment, const QSt
 }
 
 // Threads that draw labels' pictures ahead.
-QThreadPool &drawers()
+WorkerPool &drawers()
 {
-    static QThreadPool pool;
-    [[maybe_unused]] static const bool behind = (runInBackground(pool), true);
+    static WorkerPool pool;
     // Drawing text needs the fonts, which go with the application object.
     [[maybe_unused]] static const bool waitsAtExit = (qAddPostRoutine([] { drawers().waitForDone(); }), true);
     return pool;
@@ -688,6 +686,8 @@ void ScreenKit::preparePictures()
         key->preparePicture();
     for (const auto &[key, file] : m_clickPictures)
         key->preparePicture(file);
+    // Whatever is asked for from now on, a click may wait for.
+    startUpIsOver();
 }
 
 void ScreenKit::applyLanguage()

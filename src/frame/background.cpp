@@ -1,5 +1,8 @@
 #include "background.h"
 
+#include <utility>
+#include <vector>
+
 namespace mk {
 
 namespace {
@@ -8,6 +11,18 @@ bool &startingUp()
 {
     static bool starting = true;
     return starting;
+}
+
+bool &windowComing()
+{
+    static bool coming = false;
+    return coming;
+}
+
+std::vector<std::function<void()>> &waitingForStart()
+{
+    static std::vector<std::function<void()>> waiting;
+    return waiting;
 }
 
 } // namespace
@@ -38,6 +53,22 @@ void WorkerPool::waitForDone()
 void startUpIsOver()
 {
     startingUp() = false;
+    windowComing() = false;
+    for (auto &then : std::exchange(waitingForStart(), {}))
+        then();
+}
+
+void firstWindowComing()
+{
+    windowComing() = startingUp();
+}
+
+void afterStartUp(std::function<void()> then)
+{
+    if (windowComing())
+        waitingForStart().push_back(std::move(then));
+    else
+        then();
 }
 
 } // namespace mk

@@ -38,4 +38,11 @@ private:
 // program has started.
 void startUpIsOver();
 
+// A first window is on its way to the screen (on X11, see showWithFirstFrame).
+void firstWindowComing();
+
+// Runs `then` once the program has started, where a first window is on its
+// way; at once otherwise.
+void afterStartUp(std::function<void()> then);
+
 } // namespace mk

@@ -1,5 +1,7 @@
 #include "firstframe.h"
 
+#include "background.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -137,6 +139,7 @@ void showWithFirstFrame(QWidget *window)
         const auto id = static_cast<xcb_window_t>(window->winId());
         if (setBackground(c, id, firstFrame(window)))
             new BackgroundReset(window, c, id);
+        firstWindowComing();
     }
     window->show();
 }

@@ -9,6 +9,7 @@
 #include <QLibrary>
 #include <QLoggingCategory>
 #include <QMutex>
+#include <QPointer>
 #include <QThread>
 
 #include <map>
@@ -161,8 +162,15 @@ public:
     void play(const QString &path) override
     {
         m_next = path;
+        // The first sounds are asked for while the start window is built;
+        // the window and the display's first look at it come first.
         if (!std::exchange(m_handOverPosted, true))
-            QMetaObject::invokeMethod(&m_hand, [this] { handOver(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&m_hand, [this] {
+                afterStartUp([this, hand = QPointer<QObject>(&m_hand)] {
+                    if (hand)
+                        handOver();
+                });
+            }, Qt::QueuedConnection);
     }
 
 private:

@@ -57,8 +57,10 @@ StartupWarmup::~StartupWarmup()
 
 void StartupWarmup::fontsReady()
 {
-    if (m_fonts)
-        m_fonts->wait();
+    // Not a wait for the background thread, which a busy machine may keep
+    // from running: where it has not finished, this reads the configuration
+    // too, and whichever finishes first is kept.
+    FcInit();
     if (std::exchange(m_noBus, false))
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
 }

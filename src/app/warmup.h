@@ -24,8 +24,9 @@ public:
     // toolkit's accessibility support would otherwise wait while the window is built.
     void applicationReady();
 
-    // Before the first window is built: waits for the font configuration,
-    // so that no text drawn (on any thread) reads it a second time meanwhile.
+    // Before the first window is built: the font configuration is read (by
+    // then mostly done on the thread), so that no text drawn (on any
+    // thread) reads it a second time meanwhile.
     // The environment is the program's own again from here on.
     void fontsReady();
 

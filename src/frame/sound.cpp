@@ -81,16 +81,10 @@ private:
     void *m_sound;
 };
 
-// Loaded once, by whichever thread asks first.
-const audio::Device *audioDevice()
-{
-    static const audio::Device *const device = loadDevice();
-    return device;
-}
-
 std::unique_ptr<Voice> deviceVoice(const QString &path)
 {
-    const audio::Device *device = audioDevice();
+    // Loaded once, with the first sound.
+    static const audio::Device *const device = loadDevice();
     // No loudspeaker: silence, without asking the platform to try.
     if (!device || !device->hasOutput())
         return nullptr;
@@ -149,8 +143,6 @@ public:
 
     ~EffectPlayer() override
     {
-        if (m_loader)
-            m_loader->wait();
         if (m_started) {
             m_thread.quit();
             m_thread.wait();
@@ -177,20 +169,13 @@ private:
     void handOver()
     {
         m_handOverPosted = false;
-        if (!std::exchange(m_started, true)) {
-            // The audio module is loaded in the background: the window that
-            // has just been shown needs the processor more, and the sound
-            // thread waits for the module with its first sound.
-            if (!voiceMaker())
-                m_loader = startBackgroundThread([] { audioDevice(); });
+        if (!std::exchange(m_started, true))
             m_thread.start();
-        }
         QMetaObject::invokeMethod(m_worker, [worker = m_worker, path = std::exchange(m_next, {})] {
             worker->play(path);
         }, Qt::QueuedConnection);
     }
 
-    std::unique_ptr<QThread> m_loader;
     QThread m_thread;
     EffectWorker *m_worker = new EffectWorker;
     QObject m_hand;

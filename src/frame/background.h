@@ -8,7 +8,7 @@
 
 namespace mk {
 
-// Work done ahead of need (decoding, drawing, writing, warming caches) runs
+// Work done ahead of need (decoding, drawing, warming caches) runs
 // while the program starts only when a processor would otherwise idle. On a
 // machine with few cores it must not take the core that the user-interface
 // thread, or the display server it is waiting for, is about to run on. The

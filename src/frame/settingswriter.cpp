@@ -1,13 +1,11 @@
 #include "settingswriter.h"
 
-#include "background.h"
-
 #include <QCoreApplication>
 
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <memory>
+#include <thread>
 
 namespace mk::SettingsWriter {
 
@@ -28,8 +26,8 @@ public:
     void write(const QString &iniDir, const Settings &settings)
     {
         std::lock_guard lock(m_mutex);
-        if (!m_thread) {
-            m_thread = startBackgroundThread([this] { run(); });
+        if (!m_thread.joinable()) {
+            m_thread = std::thread([this] { run(); });
             // The file is written while the application's statics still live.
             if (QCoreApplication::instance())
                 qAddPostRoutine([] { mk::SettingsWriter::flush(); });
@@ -77,8 +75,8 @@ private:
             m_stopping = true;
             m_wake.notify_all();
         }
-        if (m_thread)
-            m_thread->wait();
+        if (m_thread.joinable())
+            m_thread.join();
     }
 
     std::mutex m_mutex;
@@ -89,7 +87,7 @@ private:
     quint64 m_written = 0;
     bool m_lastResult = true;
     bool m_stopping = false;
-    std::unique_ptr<QThread> m_thread;
+    std::thread m_thread;
 };
 
 Writer &writer()

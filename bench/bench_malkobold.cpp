@@ -344,8 +344,6 @@ public slots:
 int runClickChild(int argc, char **argv, int rounds)
 {
     QApplication app(argc, argv);
-    // The clicks play through the audio device, whose module lies beside the program.
-    mk::addAudioModuleFolder(kBuildDir);
     if (argc > 3)
         onlyScreens() = QString::fromLocal8Bit(argv[3]);
     QTextStream out(stdout);

@@ -2,7 +2,6 @@
 
 #include "screens/start/start_window.h"
 
-#include "frame/firstframe.h"
 #include "frame/names.h"
 #include "frame/picturewidgets.h"
 
@@ -48,7 +47,6 @@ private slots:
     void keysShowTheTwin();
     void missingTwinFallsBack();
     void cursorsAreSharp();
-    void firstFrameIsTheWindowAsShown();
 };
 
 void TestSharp::initTestCase()
@@ -124,16 +122,5 @@ void TestSharp::cursorsAreSharp()
 }
 
 QTEST_MAIN(TestSharp)
-// The picture the display is given before the window shows has the
-// window's device pixels, all of them as the window then paints them.
-void TestSharp::firstFrameIsTheWindowAsShown()
-{
-    ScreenFixture<StartWindow> f;
-    const QImage before = firstFrame(f.window.get());
-    QCOMPARE(before.size(), QSize(1640, 1278));
-    f.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-    QCOMPARE(before, rgb(f.window->grab().toImage()));
-}
 
 #include "test_sharp.moc"

@@ -3,8 +3,6 @@
 #include "screens/start/start_window.h"
 
 #include "frame/appstate.h"
-#include "frame/firstframe.h"
-#include "frame/pictures.h"
 #include "frame/picturewidgets.h"
 #include "frame/settings.h"
 
@@ -41,19 +39,6 @@ std::unique_ptr<Start> startWith(const QByteArray &ini)
 std::unique_ptr<Start> startIn(const QString &language)
 {
     return startWith(settingsFile(u"x"_s, language, 1, 0, 0));
-}
-
-// What a plain label with the same text, font and place paints.
-QImage asPlainLabel(const QLabel *label)
-{
-    QLabel plain(label->text(), label->parentWidget());
-    plain.setGeometry(label->geometry());
-    plain.setFont(label->font());
-    plain.setAlignment(label->alignment());
-    plain.setWordWrap(label->wordWrap());
-    plain.setTextFormat(label->textFormat());
-    plain.setPalette(label->palette());
-    return plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QStringList markers(const Start &f)
@@ -146,10 +131,6 @@ private slots:
     void clicks();
     void numberKeysOpenTheSeriesOnTheirRow();
     void aNewSoundCutsOffTheOnePlaying();
-    void pressedPicturesAreReadyBeforeTheFirstPress();
-    void helpPageLooksAsPlainLabelsWould();
-    void firstFrameIsTheWindowAsShown_data();
-    void firstFrameIsTheWindowAsShown();
     void helpPanel();
     void helpPanelWithUnknownLanguage();
     void screensOpenModallyAndLeaveStartUnchanged();
@@ -660,82 +641,9 @@ void TestStart::aNewSoundCutsOffTheOnePlaying()
     QCOMPARE(voices.events().mid(5), (QStringList{u"stop sDrop1.wav"_s, u"start sBang.wav"_s}));
 }
 
-// Once the screen has been painted, the pictures its keys show when pressed
-// (and those a click puts on the ear and the help key) are decoded in the
-// background, so the first press of a key waits for no decoding.
-void TestStart::pressedPicturesAreReadyBeforeTheFirstPress()
-{
-    ScreenFixture<StartWindow> f;
-    const std::vector<std::pair<QString, QString>> ahead{
-        {u"MalX"_s, u"START_X_G.jpg"_s},
-        {u"MalPunkt"_s, u"START_Punkt_G.jpg"_s},
-        {u"OKButton"_s, u"KugelnTaste_gedrückt.jpg"_s},
-        {u"ExitButton"_s, u"EndeButton_G.jpg"_s},
-        {u"MalZeichenWahl"_s, u"PunktButton_gedrückt.jpg"_s},
-        {u"Würfel"_s, u"Würfel1.jpg"_s},
-        {u"HelpButton"_s, u"HelpButton_gedrückt.jpg"_s},
-        {u"HelpButton"_s, u"HelpPage_Leave.jpg"_s},
-        {u"Audio"_s, u"OhrN_gedrückt.jpg"_s},
-        {u"Audio"_s, u"OhrX_gedrückt.jpg"_s},
-    };
-    const auto ready = [&f](const QString &key, const QString &file) {
-        const QWidget *w = f(key);
-        return isPictureReady(file, w->size() * w->devicePixelRatioF(), w->devicePixelRatioF());
-    };
-    f.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-    for (const auto &[key, file] : ahead)
-        QTRY_VERIFY2(ready(key, file), qPrintable(key + u' ' + file));
-    // The press shows what was decoded ahead.
-    press(f(u"MalX"_s), Qt::RightButton);
-    QCOMPARE(picture(f(u"MalX"_s)), u"START_X_G.jpg"_s);
-    release(f(u"MalX"_s), Qt::RightButton);
-}
 
-// The help page is laid out and drawn ahead, and its labels copy what was
-// drawn: every pixel is what a plain label would paint there, in each language.
-void TestStart::helpPageLooksAsPlainLabelsWould()
-{
-    ScreenFixture<StartWindow> f;
-    f.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-    for (const QString &language : {u"SprachTaste_0"_s, u"SprachTaste_4"_s, u"SprachTaste_3"_s}) {
-        f.click(language);
-        QTest::qWait(100);
-        f.click(u"HelpButton"_s);
-        for (const QString &name : {u"Label4"_s, u"Label1"_s, u"Label2"_s, u"Label3"_s}) {
-            QLabel *label = f.label(name);
-            // Painted twice: the second paint copies the picture drawn meanwhile.
-            QCoreApplication::processEvents();
-            QTest::qWait(20);
-            QCOMPARE(label->grab().toImage().convertToFormat(QImage::Format_RGB32), asPlainLabel(label));
-        }
-        f.click(u"HelpButton"_s);
-    }
-}
 
-void TestStart::firstFrameIsTheWindowAsShown_data()
-{
-    QTest::addColumn<QByteArray>("ini");
-    QTest::newRow("no settings file") << QByteArray();
-    QTest::newRow("Dutch, star, ear off") << settingsFile(u"*"_s, u"NL"_s, 4, 1, 0);
-    QTest::newRow("Italian, dot") << settingsFile(u"."_s, u"I"_s, 1, 0, 0);
-}
 
-// What the display is given before the window shows is every pixel the
-// window then paints; the text on the large panel, drawn meanwhile on
-// another thread, is what a plain label would paint.
-void TestStart::firstFrameIsTheWindowAsShown()
-{
-    QFETCH(QByteArray, ini);
-    const auto f = ini.isEmpty() ? std::make_unique<Start>() : startWith(ini);
-    const QImage before = firstFrame(f->window.get());
-    const QLabel *text = f->label(u"TextFeld"_s);
-    QCOMPARE(before.copy(QRect(text->mapTo(f->window.get(), QPoint()), text->size())), asPlainLabel(text));
-    f->window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
-    QCOMPARE(before, f->window->grab().toImage().convertToFormat(QImage::Format_RGB32));
-}
 
 void TestStart::helpPanel()
 {

@@ -22,13 +22,6 @@ namespace {
 
 const QString kBuildDir = QStringLiteral(MK_BUILD_DIR);
 
-// A test that plays through the default player reaches the built audio module.
-void findAudioModule()
-{
-    addAudioModuleFolder(kBuildDir);
-}
-Q_COREAPP_STARTUP_FUNCTION(findAudioModule)
-
 class Recorder final : public SoundBackend
 {
 public:

@@ -1,7 +1,4 @@
-#include "warmup.h"
-
 #include "frame/appstate.h"
-#include "frame/firstframe.h"
 #include "frame/userfolder.h"
 #include "frame/version.h"
 #include "screens/start/start_window.h"
@@ -12,6 +9,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -23,15 +21,17 @@ void say(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+struct Options
 {
-    QCoreApplication::setApplicationName(u"malkobold"_s);
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(mk::kVersion));
+    bool userData = false;
+    bool links = false;
+};
 
-    // Read before the application object exists: --help, --version and a
-    // mistyped option need no display and never open a window.
+// Read before the application object exists: --help, --version and a
+// mistyped option need no display and never open a window. Gives the exit
+// status where the program ends here.
+std::optional<int> readOptions(int argc, char *argv[], Options &options)
+{
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -42,15 +42,12 @@ int main(int argc, char *argv[])
     // Qt's own help option would also offer --help-all with the toolkit's
     // options, which this program does not take.
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help and end."_s);
-    parser.addOption(help);
     const QCommandLineOption version({u"v"_s, u"version"_s}, u"Show the version and end."_s);
-    parser.addOption(version);
     const QCommandLineOption userData(
         u"user-data"_s,
         u"Keep the choices in a folder of your own ($XDG_DATA_HOME/malkobold) and run there."_s);
-    parser.addOption(userData);
     const QCommandLineOption links(u"links"_s, u"Open only the page of web links; leaving it ends the program."_s);
-    parser.addOption(links);
+    parser.addOptions({help, version, userData, links});
     if (!parser.parse(arguments)) {
         say(stderr, u"malkobold: %1 Try 'malkobold --help'.\n"_s.arg(parser.errorText()));
         return 2;
@@ -68,24 +65,35 @@ int main(int argc, char *argv[])
         say(stdout, u"malkobold %1\n"_s.arg(QCoreApplication::applicationVersion()));
         return 0;
     }
+    options = {parser.isSet(userData), parser.isSet(links)};
+    return std::nullopt;
+}
 
-    mk::StartupWarmup warmup;
+// The start screen takes its folders from the working directory.
+void enterUserFolder()
+{
+    const mk::UserFolder folder = mk::prepareUserFolder(
+        mk::installedDataFolder(QCoreApplication::applicationDirPath()), mk::defaultUserFolder());
+    if (!folder.problem.isEmpty())
+        say(stderr, u"malkobold: %1\n"_s.arg(folder.problem));
+    if (!folder.runIn.isEmpty() && !QDir::setCurrent(folder.runIn))
+        say(stderr, u"malkobold: cannot enter %1\n"_s.arg(folder.runIn));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setApplicationName(u"malkobold"_s);
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(mk::kVersion));
+    Options options;
+    if (const auto status = readOptions(argc, argv, options))
+        return *status;
+
     QApplication app(argc, argv);
-    warmup.applicationReady();
-    // Before any window is built: its labels are drawn on worker threads as
-    // soon as it has their texts.
-    warmup.fontsReady();
-    if (parser.isSet(userData)) {
-        // The start screen takes its folders from the working directory.
-        const mk::UserFolder folder = mk::prepareUserFolder(
-            mk::installedDataFolder(QCoreApplication::applicationDirPath()), mk::defaultUserFolder());
-        if (!folder.problem.isEmpty())
-            say(stderr, u"malkobold: %1\n"_s.arg(folder.problem));
-        if (!folder.runIn.isEmpty() && !QDir::setCurrent(folder.runIn))
-            say(stderr, u"malkobold: cannot enter %1\n"_s.arg(folder.runIn));
-    }
-
-    if (parser.isSet(links)) {
+    if (options.userData)
+        enterUserFolder();
+    if (options.links) {
         // The page alone: the folders and choices as the start-up finds
         // them, and, like the page itself, nothing written.
         mk::setDirectories(QDir::currentPath());
@@ -94,8 +102,7 @@ int main(int argc, char *argv[])
         page.exec();
         return 0;
     }
-
     mk::StartWindow start;
-    mk::showWithFirstFrame(&start);
+    start.show();
     return QApplication::exec();
 }

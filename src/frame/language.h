@@ -29,4 +29,13 @@ inline std::optional<std::size_t> languageIndex(QStringView code)
     return std::nullopt;
 }
 
+// The cell of `language`; none for a code outside the six or a cell the
+// language lacks (kMissing).
+inline std::optional<QString> cell(const LangTexts &texts, std::optional<std::size_t> language)
+{
+    if (!language || *language >= texts.size() || texts[*language].isNull())
+        return std::nullopt;
+    return texts[*language].toString();
+}
+
 } // namespace mk

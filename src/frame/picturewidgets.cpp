@@ -90,36 +90,19 @@ void FocusRing::paint(QWidget *owner) const
 bool PictureSlot::set(const QString &file, QWidget *owner, bool repaint)
 {
     const qreal ratio = owner->devicePixelRatioF();
-    auto pending = requestPicture(file, owner->size() * ratio, ratio);
-    if (!pending)
+    const auto pixmap = loadPicture(file, owner->size() * ratio, ratio);
+    if (!pixmap)
         return false;
-    if (!m_pending)
-        m_settledFile = m_file;
     m_file = file;
-    m_pending = std::move(pending);
-    m_pendingRatio = ratio;
+    m_pixmap = *pixmap;
+    m_pixmap.setDevicePixelRatio(ratio);
     if (repaint)
         owner->update();
     return true;
 }
 
-void PictureSlot::settle()
-{
-    if (!m_pending)
-        return;
-    const auto pixmap = std::exchange(m_pending, std::nullopt)->take();
-    if (pixmap) {
-        m_pixmap = *pixmap;
-        m_pixmap.setDevicePixelRatio(m_pendingRatio);
-    } else {
-        // The file was there but turned out to be no picture: as if it had failed to load.
-        m_file = m_settledFile;
-    }
-}
-
 void PictureSlot::clear(QWidget *owner)
 {
-    m_pending.reset();
     m_file.clear();
     m_pixmap = QPixmap();
     owner->update();
@@ -127,7 +110,6 @@ void PictureSlot::clear(QWidget *owner)
 
 void PictureSlot::paint(QWidget *owner)
 {
-    settle();
     if (m_pixmap.isNull())
         return;
     QPainter p(owner);
@@ -242,14 +224,6 @@ void PictureKey::setRoleName(const QString &name)
 {
     m_roleName = name;
     nameAfterTip(this, m_roleName);
-}
-
-void PictureKey::preparePicture(const QString &file) const
-{
-    if (!file.isEmpty())
-        mk::preparePicture(file, size() * devicePixelRatioF(), devicePixelRatioF());
-    else if (changesPicture())
-        mk::preparePicture(m_pressed, size() * devicePixelRatioF(), devicePixelRatioF());
 }
 
 bool PictureKey::event(QEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "feedback.h"
 #include "pictures.h"
 
 #include <QAbstractButton>
@@ -9,15 +10,12 @@
 #include <QString>
 #include <QWidget>
 
-#include <optional>
 #include <utility>
 #include <vector>
 
 namespace mk {
 
-// What a picture control shows: the file name and its decoded pixels. The
-// name is taken at once; the pixels are decoded meanwhile on another thread
-// and are there by the time the control is painted.
+// What a picture control shows: the file name and its decoded pixels.
 class PictureSlot
 {
 public:
@@ -30,14 +28,8 @@ public:
     bool setCursor(const QString &file, QWidget *owner);
 
 private:
-    void settle();
-
     QString m_file;
     QPixmap m_pixmap;
-    std::optional<PendingPicture> m_pending;
-    qreal m_pendingRatio = 1.0;
-    // What m_pixmap shows, to go back to should the pending file be no picture.
-    QString m_settledFile;
     QString m_cursorFile;
 };
 
@@ -129,7 +121,7 @@ class PictureKey : public QAbstractButton
     Q_PROPERTY(QString cursorFile READ cursorFile)
 
 public:
-    enum class Feedback { PictureAndCursor, PictureOnly, CursorOnly, None };
+    using Feedback = mk::Feedback;
 
     explicit PictureKey(QWidget *parent = nullptr, Feedback feedback = Feedback::PictureAndCursor);
     PictureKey(QWidget *parent, const QString &normal, const QString &pressed,
@@ -153,10 +145,6 @@ public:
     void setRoleName(const QString &name);
     // Whether the ring shows: the keyboard, not the mouse, brought the focus.
     bool showsFocusRing() const { return m_ring.shows(this); }
-
-    // Decodes a picture the key may show later at its size, behind those
-    // shown now; without a file, the picture a press shows.
-    void preparePicture(const QString &file = {}) const;
 
 signals:
     void mouseMoved();

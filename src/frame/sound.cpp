@@ -1,22 +1,20 @@
 #include "sound.h"
 
 #include "appstate.h"
-#include "audiodevice.h"
-#include "background.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QLoggingCategory>
-#include <QMutex>
-#include <QPointer>
+#include <QMediaDevices>
+#include <QSoundEffect>
 #include <QThread>
+#include <QUrl>
 
 #include <map>
 #include <utility>
 
 Q_LOGGING_CATEGORY(lcSound, "malkobold.sound")
-Q_LOGGING_CATEGORY(lcAudio, "malkobold.audio")
 
 namespace mk {
 
@@ -25,70 +23,25 @@ Voice::~Voice() = default;
 
 namespace {
 
-QStringList &extraModuleFolders()
-{
-    static QStringList folders;
-    return folders;
-}
-
-QMutex &moduleFoldersLock()
-{
-    static QMutex lock;
-    return lock;
-}
-
-const audio::Device *loadDevice()
-{
-    const QString programDir = QCoreApplication::applicationDirPath();
-    QStringList folders;
-    {
-        QMutexLocker lock(&moduleFoldersLock());
-        folders = extraModuleFolders();
-    }
-    // Beside the program in the build folder; below the library folder once installed.
-    folders << programDir << programDir + u'/' + QStringLiteral(MK_AUDIO_FROM_BIN);
-    QStringList problems;
-    for (const QString &folder : std::as_const(folders)) {
-        QLibrary module(folder + QStringLiteral("/malkobold-audio.so"));
-        if (!module.load()) {
-            problems << module.errorString();
-            continue;
-        }
-        const auto entry = reinterpret_cast<audio::EntryPoint>(module.resolve(audio::kEntryPoint));
-        const audio::Device *device = entry ? entry() : nullptr;
-        if (device && device->version == audio::kVersion)
-            return device;
-        problems << QStringLiteral("%1 is of another version").arg(module.fileName());
-        module.unload();
-    }
-    qCWarning(lcAudio).noquote() << "No sound, no audio module could be loaded:" << problems.join(u"; ");
-    return nullptr;
-}
-
+// A decoded sound on the audio device, played on the sound thread's loop.
 class DeviceVoice final : public Voice
 {
 public:
-    DeviceVoice(const audio::Device &device, const QString &path) : m_device(device), m_sound(device.open(path)) {}
-    ~DeviceVoice() override { m_device.close(m_sound); }
-    DeviceVoice(const DeviceVoice &) = delete;
-    DeviceVoice &operator=(const DeviceVoice &) = delete;
+    explicit DeviceVoice(const QString &path) { m_effect.setSource(QUrl::fromLocalFile(path)); }
 
-    void start() override { m_device.start(m_sound); }
-    void stop() override { m_device.stop(m_sound); }
+    void start() override { m_effect.play(); }
+    void stop() override { m_effect.stop(); }
 
 private:
-    const audio::Device &m_device;
-    void *m_sound;
+    QSoundEffect m_effect;
 };
 
 std::unique_ptr<Voice> deviceVoice(const QString &path)
 {
-    // Loaded once, with the first sound.
-    static const audio::Device *const device = loadDevice();
     // No loudspeaker: silence, without asking the platform to try.
-    if (!device || !device->hasOutput())
+    if (QMediaDevices::defaultAudioOutput().isNull())
         return nullptr;
-    return std::make_unique<DeviceVoice>(*device, path);
+    return std::make_unique<DeviceVoice>(path);
 }
 
 VoiceMaker &voiceMaker()
@@ -129,8 +82,7 @@ private:
 // the file name there. The name goes over once the key's handler is done:
 // of several sounds asked for in one handler only the last is heard, as when
 // the platform took them all at once.
-// Nothing of it starts before the first name goes over: the first sounds are
-// asked for while the start window is built, and the window comes first.
+// The thread starts with the first name that goes over.
 class EffectPlayer final : public SoundBackend
 {
 public:
@@ -154,15 +106,8 @@ public:
     void play(const QString &path) override
     {
         m_next = path;
-        // The first sounds are asked for while the start window is built;
-        // the window and the display's first look at it come first.
         if (!std::exchange(m_handOverPosted, true))
-            QMetaObject::invokeMethod(&m_hand, [this] {
-                afterStartUp([this, hand = QPointer<QObject>(&m_hand)] {
-                    if (hand)
-                        handOver();
-                });
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&m_hand, [this] { handOver(); }, Qt::QueuedConnection);
     }
 
 private:
@@ -195,12 +140,6 @@ std::unique_ptr<SoundBackend> &backend()
 void setSoundBackend(std::unique_ptr<SoundBackend> b)
 {
     backend() = std::move(b);
-}
-
-void addAudioModuleFolder(const QString &folder)
-{
-    QMutexLocker lock(&moduleFoldersLock());
-    extraModuleFolders().prepend(folder);
 }
 
 void setVoiceMaker(VoiceMaker maker)

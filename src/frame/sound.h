@@ -37,11 +37,6 @@ public:
 using VoiceMaker = std::function<std::unique_ptr<Voice>(const QString &path)>;
 void setVoiceMaker(VoiceMaker maker);
 
-// The device's voices come from a module loaded with the first of them,
-// found beside the program or where the install puts it; this folder is
-// looked in first, for programs that lie elsewhere (the bench, the tests).
-void addAudioModuleFolder(const QString &folder);
-
 // PlaySoundFile: plays `name` from the DTA folder unless sound is off.
 // Returns at once.
 void playSoundFile(const QString &name);

@@ -1,5 +1,7 @@
 #include "window.h"
 
+#include "colours.h"
+
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QPainter>
@@ -160,6 +162,17 @@ void openInBrowser(QWidget *window, const QString &address)
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QDesktopServices::openUrl(QUrl(address));
     QGuiApplication::restoreOverrideCursor();
+}
+
+void setUpWindow(QWidget *window, QStringView name, int widthTwips, int heightTwips)
+{
+    window->setObjectName(name.toString());
+    window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, colours::toQColor(colours::kWindow));
+    pal.setColor(QPalette::WindowText, colours::toQColor(colours::kText));
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
 }
 
 } // namespace mk

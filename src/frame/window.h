@@ -16,6 +16,9 @@ namespace mk {
 // none for a mode outside 0..4.
 std::optional<QPointF> centeredPosition(QSizeF screen, QSizeF window, int mode);
 
+// Sets the window's name, the fixed size of its client area and its colours.
+void setUpWindow(QWidget *window, QStringView name, int widthTwips, int heightTwips);
+
 // CenterForm on the primary screen.
 void centerForm(QWidget *window, int mode);
 

@@ -3,7 +3,8 @@
 #include "screens/balls/balls_texts.h"
 
 #include "frame/names.h"
-#include "frame/screenkit.h"
+#include "frame/numbers.h"
+#include "frame/rows.h"
 
 #include <array>
 
@@ -11,7 +12,7 @@
 // a frame count from that frame's corner.
 namespace mk::balls::layout {
 
-inline constexpr Screen::Row kWindow{u"B1_KUGELN", 15195, 11385};
+inline constexpr ScreenRow kWindow{u"B1_KUGELN", 15195, 11385};
 
 // The help page, moved to 120, 120 once the screen has loaded.
 inline constexpr HelpRow kHelpPage{

@@ -2,6 +2,7 @@
 
 #include "screens/balls/balls_texts.h"
 
+#include "frame/textfit.h"
 #include "frame/appstate.h"
 #include "frame/sound.h"
 

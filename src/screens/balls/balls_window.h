@@ -7,7 +7,7 @@
 #include "screens/balls/balls_layout.h"
 #include "screens/balls/balls_task.h"
 
-#include "frame/screenkit.h"
+#include "frame/screen.h"
 
 #include <array>
 #include <vector>

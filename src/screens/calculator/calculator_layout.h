@@ -3,7 +3,7 @@
 #include "screens/calculator/calculator_texts.h"
 
 #include "frame/names.h"
-#include "frame/screenkit.h"
+#include "frame/rows.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ namespace mk::calculator::layout {
 
 namespace texts = calculator::texts;
 
-inline constexpr Screen::Row kWindow{u"B4_Taschenrechner", 7230, 5325};
+inline constexpr ScreenRow kWindow{u"B4_Taschenrechner", 7230, 5325};
 
 // The help page, moved to 240, 1320 once the screen has loaded.
 inline constexpr HelpRow kHelpPage{

@@ -3,6 +3,7 @@
 #include "screens/calculator/calculator_layout.h"
 #include "screens/calculator/calculator_texts.h"
 
+#include "frame/textfit.h"
 #include "frame/appstate.h"
 
 #include <QLineEdit>

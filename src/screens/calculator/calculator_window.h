@@ -6,7 +6,7 @@
 
 #include "screens/calculator/calc_engine.h"
 
-#include "frame/screenkit.h"
+#include "frame/screen.h"
 
 class QLineEdit;
 

@@ -4,7 +4,8 @@
 #include "screens/random/random_texts.h"
 
 #include "frame/names.h"
-#include "frame/screenkit.h"
+#include "frame/numbers.h"
+#include "frame/rows.h"
 
 #include <array>
 
@@ -12,7 +13,7 @@
 // tooltips of its keys. Controls inside a frame count from that frame's corner.
 namespace mk::random::layout {
 
-inline constexpr Screen::Row kWindow{u"B3_ZUFALL", 12300, 9930};
+inline constexpr ScreenRow kWindow{u"B3_ZUFALL", 12300, 9930};
 
 // The help page, moved to 120, 120 once the screen has loaded.
 inline constexpr HelpRow kHelpPage{

@@ -6,7 +6,7 @@
 
 #include "screens/random/random_task.h"
 
-#include "frame/screenkit.h"
+#include "frame/screen.h"
 
 class QLabel;
 

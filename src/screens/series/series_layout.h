@@ -3,7 +3,8 @@
 #include "screens/series/series_texts.h"
 
 #include "frame/names.h"
-#include "frame/screenkit.h"
+#include "frame/numbers.h"
+#include "frame/rows.h"
 
 #include <array>
 #include <cstddef>
@@ -12,7 +13,7 @@
 // inside a frame count from that frame's corner.
 namespace mk::series::layout {
 
-inline constexpr Screen::Row kWindow{u"B2_REIHE", 15195, 11295};
+inline constexpr ScreenRow kWindow{u"B2_REIHE", 15195, 11295};
 
 // The help page, moved to 120, 120 once the screen has loaded.
 inline constexpr HelpRow kHelpPage{

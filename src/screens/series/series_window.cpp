@@ -2,6 +2,7 @@
 
 #include "screens/series/series_layout.h"
 
+#include "frame/textfit.h"
 #include "frame/appstate.h"
 #include "frame/sound.h"
 

@@ -6,7 +6,7 @@
 
 #include "screens/series/series_pass.h"
 
-#include "frame/screenkit.h"
+#include "frame/screen.h"
 
 #include <vector>
 

@@ -3,7 +3,8 @@
 #include "screens/start/start_texts.h"
 
 #include "frame/names.h"
-#include "frame/screenkit.h"
+#include "frame/numbers.h"
+#include "frame/rows.h"
 
 #include <array>
 

@@ -112,13 +112,16 @@ void StartWindow::buildControls()
 
 void StartWindow::startUp()
 {
-    m_kit.loadHead();
-    seedRandom(static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f);
-    setDirectories(QDir::currentPath());
-    setWindowCursorFile(this, QStringLiteral("Hand1.ico"));
-    m_kit.showPictures();
-    app().settings.audioStatus = 0;
+    m_kit.load([this] {
+        seedRandom(static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f);
+        setDirectories(QDir::currentPath());
+        setWindowCursorFile(this, QStringLiteral("Hand1.ico"));
+    }, [this] { loadState(); });
+}
 
+void StartWindow::loadState()
+{
+    app().settings.audioStatus = 0;
     loadSettings();
 
     const QString &sign = app().settings.malSymbol;
@@ -135,7 +138,7 @@ void StartWindow::startUp()
     if (const auto k = currentLanguage())
         chooseLanguage(static_cast<int>(*k));
     clearLanguageMarkers();
-    applyLanguage();
+    showLanguage();
 }
 
 void StartWindow::chooseSign(Sign sign)
@@ -169,6 +172,12 @@ void StartWindow::clearLanguageMarkers()
 
 void StartWindow::applyLanguage()
 {
+    showLanguage();
+    m_kit.applyLanguage();
+}
+
+void StartWindow::showLanguage()
+{
     const auto lang = currentLanguage();
     if (!lang)
         return;
@@ -176,7 +185,6 @@ void StartWindow::applyLanguage()
     m_spWahl[k]->setPicture(kMarkerArrow);
     m_textFeld->setText(text(start::kIntro, k) + u"\n\n"_s + text(start::kGreeting, k));
     m_versionsfeld->setText(text(start::kVersionPrefix, k) + QLatin1String(kVersion));
-    m_kit.applyLanguage();
 }
 
 void StartWindow::chooseRow(int k)

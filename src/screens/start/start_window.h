@@ -31,11 +31,14 @@ private:
 
     void buildControls();
     void startUp();
+    void loadState();
 
     void chooseSign(Sign sign);
     void chooseLanguage(int k);
     void clearLanguageMarkers();
     void applyLanguage();
+    // The screen's own texts of the current language; the kit writes the rest.
+    void showLanguage();
     void chooseRow(int k);
     void showMethodHint(int k);
     void endProgram();

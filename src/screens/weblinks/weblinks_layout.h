@@ -3,14 +3,14 @@
 #include "screens/weblinks/weblinks_texts.h"
 
 #include "frame/names.h"
-#include "frame/screenkit.h"
+#include "frame/rows.h"
 
 #include <array>
 
 // Where everything on the links page sits, in twips.
 namespace mk::weblinks::layout {
 
-inline constexpr Screen::Row kWindow{u"B5_Webseiten", 10440, 7455};
+inline constexpr ScreenRow kWindow{u"B5_Webseiten", 10440, 7455};
 
 inline constexpr Place kLabel1{u"Label1", 240, 120, 2655, 495};
 inline constexpr Place kText1{u"Text1", 3120, 120, 5895, 1935};

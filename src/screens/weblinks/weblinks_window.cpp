@@ -4,6 +4,7 @@
 #include "screens/weblinks/weblinks_links.h"
 #include "screens/weblinks/weblinks_texts.h"
 
+#include "frame/sharedkeys.h"
 #include "frame/sound.h"
 #include "frame/window.h"
 

@@ -4,7 +4,7 @@
 // an entry tells what the site is, a click opens it in the browser, and the
 // page stays open until the child leaves it.
 
-#include "frame/screenkit.h"
+#include "frame/screen.h"
 
 class QLabel;
 

@@ -1,13 +1,11 @@
-#include "testsupport.h"
-
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTest>
 
 #include <cstdint>
 
 using namespace Qt::StringLiterals;
-using namespace mk::test;
 
 namespace {
 
@@ -36,6 +34,23 @@ double meanDifference(const QImage &a, const QImage &b)
     return sum / (3.0 * x.width() * x.height());
 }
 
+// The files a list names, one a line; empty where there is no list.
+QStringList listed(const QString &path)
+{
+    QStringList files;
+    QFile list(path);
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+        return files;
+    while (!list.atEnd()) {
+        const QString line = QString::fromUtf8(list.readLine()).trimmed();
+        if (!line.isEmpty() && !line.startsWith(u'#'))
+            files << line;
+    }
+    return files;
+}
+
+const QString kMade = QStringLiteral(MK_SOURCE_DIR "/artwork/outputs.txt");
+
 } // namespace
 
 // What the generator makes: every file the program loads, in a form it can
@@ -45,44 +60,50 @@ class TestArtwork : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void everyFileLoads_data();
     void everyFileLoads();
+    void everyLoadedFileIsMade();
     void pressedDiffersFromNormal_data();
     void pressedDiffersFromNormal();
 };
 
+void TestArtwork::initTestCase()
+{
+    // A list gone or cut short fails here, never passes as fewer files.
+    QVERIFY2(listed(kMade).size() > 300, qPrintable(kMade));
+}
+
 void TestArtwork::everyFileLoads_data()
 {
+    // The generator's own list: checked whether or not the shared one is at hand.
     QTest::addColumn<QString>("file");
-    QFile list(QStringLiteral(MK_SOURCE_DIR "/../shared/resource-files.txt"));
-    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
-        QSKIP("the shared list of resource files is not beside the project");
-    int files = 0;
-    while (!list.atEnd()) {
-        const QString line = QString::fromUtf8(list.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        QTest::newRow(qPrintable(line)) << line;
-        ++files;
-    }
-    QVERIFY(files > 150);
+    for (const QString &file : listed(kMade))
+        QTest::newRow(qPrintable(file)) << file;
 }
 
 void TestArtwork::everyFileLoads()
 {
     QFETCH(QString, file);
-    WorkDir dir;
-    const QString path = dir.path() + u'/' + file;
+    const QString path = QStringLiteral(MK_BUILD_DIR "/") + file;
     if (file.endsWith(u".ico")) {
         const QImage cursor(path, "ICO");
         QVERIFY(!cursor.isNull());
         QVERIFY(cursor.width() >= 16 && cursor.width() <= 64);
         return;
     }
+    if (file.startsWith(u"icons/")) {
+        const int side = QFileInfo(file).baseName().toInt();
+        QCOMPARE(QImage(path, "PNG").size(), QSize(side, side));
+        return;
+    }
     if (file.startsWith(u"BTN/")) {
         const QImage picture(path, "JPG");
         QVERIFY(!picture.isNull());
         QVERIFY(picture.width() >= 8 && picture.height() >= 8);
+        // A sharp twin is its picture at twice the size.
+        if (file.contains(u"@2x"))
+            QCOMPARE(picture.size(), QImage(QString(path).remove(u"@2x"_s), "JPG").size() * 2);
         return;
     }
     // A sound: a plain 16-bit PCM wave whose header agrees with itself and
@@ -108,6 +129,16 @@ void TestArtwork::everyFileLoads()
     QCOMPARE(data % (channels * bits / 8), 0u);
     const double seconds = double(data) / le(bytes, 28, 4);
     QVERIFY2(seconds > 0.05 && seconds < 1.2, qPrintable(QString::number(seconds)));
+}
+
+void TestArtwork::everyLoadedFileIsMade()
+{
+    const QStringList loaded = listed(QStringLiteral(MK_SOURCE_DIR "/../shared/resource-files.txt"));
+    if (loaded.isEmpty())
+        QSKIP("the shared list of resource files is not beside the project");
+    const QStringList made = listed(kMade);
+    for (const QString &file : loaded)
+        QVERIFY2(made.contains(file), qPrintable(file));
 }
 
 void TestArtwork::pressedDiffersFromNormal_data()
@@ -157,9 +188,8 @@ void TestArtwork::pressedDiffersFromNormal()
 {
     QFETCH(QString, normal);
     QFETCH(QString, pressed);
-    WorkDir dir;
-    const QImage up(dir.path() + u"/BTN/"_s + normal, "JPG");
-    const QImage down(dir.path() + u"/BTN/"_s + pressed, "JPG");
+    const QImage up(QStringLiteral(MK_BUILD_DIR "/BTN/") + normal, "JPG");
+    const QImage down(QStringLiteral(MK_BUILD_DIR "/BTN/") + pressed, "JPG");
     QVERIFY(!up.isNull() && !down.isNull());
     // The key keeps its place and size; only its face changes.
     QCOMPARE(down.size(), up.size());

@@ -12,7 +12,6 @@
 #include "frame/window.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QScreen>
 #include <QTest>
 #include <QUrl>
@@ -186,29 +185,13 @@ void TestFrame::thickBorderOnce()
     QVERIFY(w.children().indexOf(edges.first()) > w.children().indexOf(child));
 }
 
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-    QList<bool> waitCursor;
-public slots:
-    void open(const QUrl &url)
-    {
-        urls << url;
-        waitCursor << (QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
-    }
-};
-
 void TestFrame::browserGetsAddressWithWaitCursor()
 {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    BrowserCatcher catcher;
     QWidget w;
     openInBrowser(&w, QStringLiteral("https://malkobold.example.org/links"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://malkobold.example.org/links"))});
-    QCOMPARE(catcher.waitCursor, QList<bool>{true});
+    QCOMPARE(catcher.waiting, QList<bool>{true});
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -269,6 +270,13 @@ BrowserCatcher::~BrowserCatcher()
 {
     for (const QString &scheme : kBrowserSchemes)
         QDesktopServices::unsetUrlHandler(scheme);
+}
+
+void BrowserCatcher::open(const QUrl &url)
+{
+    urls << url;
+    const QCursor *cursor = QGuiApplication::overrideCursor();
+    waiting << (cursor && cursor->shape() == Qt::WaitCursor);
 }
 
 RandomGuard::RandomGuard(std::function<float()> source)

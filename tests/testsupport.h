@@ -144,7 +144,8 @@ QByteArray settingsFile(const QString &sign, const QString &language, int row, i
 // A layout place in twips as the pixels it takes (15 twips to the pixel).
 QRect pixels(int left, int top, int width, int height);
 
-// Catches every address handed to the browser while it lives.
+// Catches every address handed to the browser while it lives, and whether
+// the wait cursor was up as it was handed over.
 class BrowserCatcher : public QObject
 {
     Q_OBJECT
@@ -152,9 +153,10 @@ public:
     BrowserCatcher();
     ~BrowserCatcher() override;
     QList<QUrl> urls;
+    QList<bool> waiting;
 
 public slots:
-    void open(const QUrl &url) { urls << url; }
+    void open(const QUrl &url);
 };
 
 // Puts `source` in place of the program's random generator while it lives.

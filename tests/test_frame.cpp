@@ -92,6 +92,7 @@ private slots:
 
     void keyPressAndRelease();
     void keyAnyButtonGivesFeedbackOnlyLeftClicks();
+    void keyReleasedOffItDoesNotClick();
     void keyVariants();
     void keyClickPictureStays();
     void keyMissingPictureKeepsPrevious();
@@ -290,6 +291,23 @@ void TestFrame::keyAnyButtonGivesFeedbackOnlyLeftClicks()
     QCOMPARE(cursorFile(host.key), QStringLiteral("Hand3.ico"));
     release(host.key, Qt::RightButton);
     QCOMPARE(picture(host.key), QStringLiteral("START_X.jpg"));
+    QCOMPARE(clicks, 0);
+    click(host.key);
+    QCOMPARE(clicks, 1);
+}
+
+void TestFrame::keyReleasedOffItDoesNotClick()
+{
+    // A touch screen or a quick flick: released off the 81 x 57 key with no move between.
+    WorkDir dir;
+    PictureKeyHost host;
+    int clicks = 0;
+    connect(host.key, &PictureKey::clicked, this, [&clicks] { ++clicks; });
+    for (const QPoint off : {QPoint(-1, 20), QPoint(81, 20), QPoint(40, -1), QPoint(40, 57), QPoint(-30, 90)}) {
+        press(host.key);
+        QTest::mouseRelease(host.key, Qt::LeftButton, Qt::NoModifier, off);
+        QCOMPARE(picture(host.key), QStringLiteral("START_X.jpg"));
+    }
     QCOMPARE(clicks, 0);
     click(host.key);
     QCOMPARE(clicks, 1);

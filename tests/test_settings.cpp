@@ -164,6 +164,8 @@ private slots:
     void onlyPlainFilesAreReadOrWritten_data();
     void onlyPlainFilesAreReadOrWritten();
     void writeProtectedFileStays();
+    void saveKeepsModeAndOwner_data();
+    void saveKeepsModeAndOwner();
     void changeKeepsChoiceWhenWriteFails();
     void quickChangesEndWithTheLast();
 
@@ -408,6 +410,35 @@ void TestSettings::writeProtectedFileStays()
     QVERIFY(QFile::setPermissions(dir.iniPath(), QFileDevice::ReadOwner));
     QVERIFY(!SettingsFile::save(app().dirs.iniDir, kDefaults));
     QCOMPARE(dir.readIni(), kGoodFile);
+}
+
+void TestSettings::saveKeepsModeAndOwner_data()
+{
+    QTest::addColumn<mode_t>("mode");
+    // Under a strict umask a new file is private by itself; a shared one still tells.
+    QTest::newRow("private to its owner") << mode_t(0600);
+    QTest::newRow("written by the group too") << mode_t(0660);
+}
+
+void TestSettings::saveKeepsModeAndOwner()
+{
+    // A file a parent made private stays private; one that root saves stays its owner's.
+    QFETCH(mode_t, mode);
+    WorkDir dir;
+    dir.writeIni(kGoodFile);
+    const QByteArray ini = local(dir.iniPath());
+    QVERIFY(::chmod(ini.constData(), mode) == 0);
+    const bool root = geteuid() == 0;
+    if (root)
+        QVERIFY(::chown(ini.constData(), kNobody, kNobody) == 0);
+    QVERIFY(SettingsFile::save(app().dirs.iniDir, kDefaults));
+    struct stat st{};
+    QVERIFY(::stat(ini.constData(), &st) == 0);
+    QCOMPARE(st.st_mode & 07777, mode);
+    if (!root)
+        QSKIP("only root can give the file to another owner");
+    QCOMPARE(st.st_uid, kNobody);
+    QCOMPARE(st.st_gid, gid_t(kNobody));
 }
 
 void TestSettings::changeKeepsChoiceWhenWriteFails()

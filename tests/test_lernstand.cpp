@@ -1,0 +1,281 @@
+#include "testsupport.h"
+
+#include "frame/appstate.h"
+#include "screens/lernstand/lernstand_progress.h"
+#include "screens/lernstand/lernstand_round.h"
+#include "screens/lernstand/lernstand_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace mk;
+using namespace mk::lernstand;
+using namespace mk::test;
+
+namespace {
+
+const QDate kDay1(2026, 12, 8);
+const QByteArray kHeader = "# Malkobold progress: first factor, second factor, right, wrong, days, last, date\n";
+
+// "+" and "-" answers of one task, a digit after each for the day (1 = kDay1).
+Progress answered(Task task, const QString &answers)
+{
+    Progress p;
+    for (qsizetype i = 0; i + 1 < answers.size(); i += 2)
+        p.answer(task, answers[i] == u'+', kDay1.addDays(answers[i + 1].digitValue() - 1));
+    return p;
+}
+
+QStringList tasksOf(const Round &round)
+{
+    QStringList out;
+    for (const int cell : round.cells())
+        out << u"%1x%2"_s.arg(taskOf(cell).a).arg(taskOf(cell).b);
+    return out;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestLernstand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cells_data();
+    void cells();
+    void levels_data();
+    void levels();
+    void roundOrder_data();
+    void roundOrder();
+    void wrongComesBack();
+    void reading_data();
+    void reading();
+    void storeKeepsOnlyReadableFiles_data();
+    void storeKeepsOnlyReadableFiles();
+};
+
+void TestLernstand::cells_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<int>("cell");
+    QTest::newRow("1 x 1") << 1 << 1 << 0;
+    QTest::newRow("10 x 1") << 10 << 1 << 9;
+    QTest::newRow("3 x 7") << 3 << 7 << 62;
+    QTest::newRow("7 x 3") << 7 << 3 << 26;
+    QTest::newRow("10 x 10") << 10 << 10 << 99;
+}
+
+void TestLernstand::cells()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(int, cell);
+    QCOMPARE(cellOf({a, b}), cell);
+    QVERIFY(taskOf(cell) == (Task{a, b}));
+}
+
+void TestLernstand::levels_data()
+{
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("never") << u""_s << 0 << QByteArray();
+    QTest::newRow("wrong") << u"-1"_s << 1 << QByteArray("3 7 0 1 0 - 2026-12-08");
+    QTest::newRow("right once") << u"+1"_s << 2 << QByteArray("3 7 1 0 1 + 2026-12-08");
+    QTest::newRow("right twice, one day") << u"+1+1"_s << 2 << QByteArray("3 7 2 0 1 + 2026-12-08");
+    QTest::newRow("two days") << u"+1+2"_s << 3 << QByteArray("3 7 2 0 2 + 2026-12-09");
+    QTest::newRow("three days: known") << u"+1+2+4"_s << 4 << QByteArray("3 7 3 0 3 + 2026-12-11");
+    QTest::newRow("four days stay known") << u"+1+2+3+4"_s << 4 << QByteArray("3 7 4 0 4 + 2026-12-11");
+    QTest::newRow("wrong after known") << u"+1+2+3-4"_s << 1 << QByteArray("3 7 3 1 0 - 2026-12-11");
+    QTest::newRow("right after wrong, same day") << u"+1-1+1"_s << 2 << QByteArray("3 7 2 1 1 + 2026-12-08");
+    QTest::newRow("wrong, then two days") << u"-1+2+3"_s << 3 << QByteArray("3 7 2 1 2 + 2026-12-10");
+}
+
+void TestLernstand::levels()
+{
+    QFETCH(QString, answers);
+    QFETCH(int, level);
+    QFETCH(QByteArray, line);
+    const Progress p = answered({3, 7}, answers);
+    QCOMPARE(p.level(cellOf({3, 7})), level);
+    QCOMPARE(p.level(cellOf({7, 3})), 0);
+    QCOMPARE(p.knownCount(), level == 4 ? 1 : 0);
+    QCOMPARE(p.format(), kHeader + (line.isEmpty() ? QByteArray() : line + '\n'));
+    // What is written reads back the same.
+    QCOMPARE(Progress::parse(p.format()).format(), p.format());
+}
+
+void TestLernstand::roundOrder_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("tasks");
+    // Today is 2026-12-10.
+    QTest::newRow("empty: the row first, then board order")
+        << QByteArray() << 3
+        << QStringList{u"1x3"_s, u"2x3"_s, u"3x3"_s, u"4x3"_s, u"5x3"_s, u"6x3"_s, u"7x3"_s, u"8x3"_s, u"9x3"_s, u"10x3"_s};
+    QTest::newRow("groups and dates")
+        << QByteArray("5 5 9 0 3 + 2026-12-01\n"  // known
+                      "2 2 1 0 1 + 2026-12-10\n"  // right today: not taken
+                      "4 4 1 0 1 + 2026-12-09\n"  // level 2
+                      "3 3 2 0 2 + 2026-12-08\n"  // level 3, older
+                      "9 9 0 1 0 - 2026-12-09\n"  // wrong
+                      "8 8 0 2 0 - 2026-12-09\n"  // wrong, same date, earlier on the board
+                      "6 6 0 1 0 - 2026-12-02\n") // wrong, oldest
+        << 1
+        << QStringList{u"6x6"_s, u"8x8"_s, u"9x9"_s, u"3x3"_s, u"4x4"_s, u"1x1"_s, u"2x1"_s, u"3x1"_s, u"4x1"_s, u"5x1"_s};
+    QByteArray allKnown;
+    for (int b = 1; b <= 10; ++b)
+        for (int a = 1; a <= 10; ++a)
+            allKnown += QByteArray::number(a) + ' ' + QByteArray::number(b) + " 3 0 3 + "
+                + (a == 7 && b == 2 ? "2026-11-01" : "2026-12-01") + '\n';
+    QTest::newRow("all known: oldest first")
+        << allKnown << 5
+        << QStringList{u"7x2"_s, u"1x1"_s, u"2x1"_s, u"3x1"_s, u"4x1"_s, u"5x1"_s, u"6x1"_s, u"7x1"_s, u"8x1"_s, u"9x1"_s};
+    QByteArray allToday;
+    for (int b = 1; b <= 10; ++b)
+        for (int a = 1; a <= 10; ++a)
+            allToday += QByteArray::number(a) + ' ' + QByteArray::number(b) + " 1 0 1 + 2026-12-10\n";
+    allToday += "1 1 1 0 1 + 2026-12-10\n";
+    QTest::newRow("all right today: nothing to practise") << allToday << 1 << QStringList{};
+}
+
+void TestLernstand::roundOrder()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, row);
+    QFETCH(QStringList, tasks);
+    QCOMPARE(tasksOf(Round(Progress::parse(file), QDate(2026, 12, 10), row)), tasks);
+}
+
+void TestLernstand::wrongComesBack()
+{
+    // Two tasks to practise: 9 x 9 wrong the last time, 1 x 1 at level 2.
+    const Progress p = Progress::parse("9 9 0 1 0 - 2026-12-09\n1 1 1 0 1 + 2026-12-09\n");
+    Round round(p, QDate(2026, 12, 10), 4);
+    QCOMPARE(round.cells().size(), std::size_t(10));
+    QVERIFY(*round.current() == (Task{9, 9}));
+    round.answered(false);
+    QVERIFY(*round.current() == (Task{1, 1}));
+    for (int i = 0; i < 9; ++i)
+        round.answered(true);
+    // Every other task was right once: 9 x 9 is back, last.
+    QVERIFY(*round.current() == (Task{9, 9}));
+    QVERIFY(!round.isOver());
+    round.answered(true);
+    QVERIFY(round.isOver());
+    QCOMPARE(round.answers(), 11);
+
+    // Wrong over and over: the round ends after twenty answers.
+    Round stubborn(p, QDate(2026, 12, 10), 4);
+    for (int i = 0; i < 19; ++i)
+        stubborn.answered(false);
+    QVERIFY(!stubborn.isOver());
+    stubborn.answered(false);
+    QVERIFY(stubborn.isOver());
+    QVERIFY(!stubborn.current());
+}
+
+void TestLernstand::reading_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray good = "3 7 4 1 2 + 2026-12-08\n";
+    QTest::newRow("good") << kHeader + good << kHeader + good;
+    QTest::newRow("CR LF") << QByteArray("# x\r\n3 7 4 1 2 + 2026-12-08\r\n") << kHeader + good;
+    QTest::newRow("no line end at the end") << QByteArray("# x\n3 7 4 1 2 + 2026-12-08") << kHeader + good;
+    QTest::newRow("bad lines dropped")
+        << QByteArray("# x\n3 7 4 1 2 + 2026-12-08 x\n3 7 4 1 2 +\n0 7 4 1 2 + 2026-12-08\n11 7 4 1 2 + 2026-12-08\n"
+                      "3 7 4 1 2 * 2026-12-08\n3 7 -4 1 2 + 2026-12-08\n3  7 4 1 2 + 2026-12-08\n"
+                      "3 7 4 1 2 + 2026-13-08\n3 7 4 1 2 + 2026-02-30\n3 7 4 1 2 + 08.12.2026\n03 7 4 1 2 + 2026-12-08\n"
+                      "\n3 7 4 1 2 + 2026-12-08\n")
+        << kHeader + good;
+    QTest::newRow("second line for a task dropped")
+        << QByteArray("# x\n3 7 4 1 2 + 2026-12-08\n3 7 9 9 0 - 2026-12-09\n") << kHeader + good;
+    QTest::newRow("binary") << QByteArray("\0\xff\xfe 3 7\n\x01", 9) << kHeader;
+    QTest::newRow("read no further than 64 KiB")
+        << kHeader + QByteArray(64 * 1024 - kHeader.size(), 'x') + '\n' + good << kHeader;
+}
+
+void TestLernstand::reading()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, written);
+    QCOMPARE(Progress::parse(file).format(), written);
+}
+
+void TestLernstand::storeKeepsOnlyReadableFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("keeps");
+    QTest::newRow("missing") << u"missing"_s << true;
+    QTest::newRow("plain") << u"plain"_s << true;
+    QTest::newRow("folder") << u"folder"_s << false;
+    QTest::newRow("link") << u"link"_s << false;
+    QTest::newRow("FIFO") << u"fifo"_s << false;
+    if (::geteuid() != 0)
+        QTest::newRow("no permission") << u"unreadable"_s << false;
+}
+
+void TestLernstand::storeKeepsOnlyReadableFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, keeps);
+    WorkDir dir;
+    const QString path = app().dirs.iniDir + u"Lernstand.txt"_s;
+    const QByteArray old = kHeader + "3 7 4 1 2 + 2026-12-08\n";
+    if (kind == u"plain" || kind == u"unreadable")
+        QVERIFY(writeFile(path, old));
+    if (kind == u"unreadable")
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    if (kind == u"folder")
+        QVERIFY(QDir().mkdir(path));
+    if (kind == u"link") {
+        QVERIFY(writeFile(path + u".real"_s, old));
+        QVERIFY(QFile::link(path + u".real"_s, path));
+    }
+    if (kind == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+
+    Store store(app().dirs.iniDir);
+    QCOMPARE(store.keeps(), keeps);
+    store.record({7, 3}, true, kDay1);
+    QVERIFY(Store::flush() || !keeps);
+    QCOMPARE(store.progress().level(cellOf({7, 3})), 2);
+    const QFileInfo after(path);
+    if (kind == u"missing" || kind == u"plain") {
+        QCOMPARE(readFile(path), kHeader + (kind == u"plain" ? "7 3 1 0 1 + 2026-12-08\n3 7 4 1 2 + 2026-12-08\n"
+                                                               : "7 3 1 0 1 + 2026-12-08\n"));
+        // A new store reads what the last one wrote.
+        QCOMPARE(Store(app().dirs.iniDir).progress().format(), readFile(path));
+    } else {
+        QCOMPARE(after.isDir(), kind == u"folder");
+        QCOMPARE(after.isSymLink(), kind == u"link");
+        if (kind == u"link")
+            QCOMPARE(readFile(path + u".real"_s), old);
+        if (kind == u"unreadable")
+            QCOMPARE(after.size(), old.size());
+    }
+}
+
+QTEST_MAIN(TestLernstand)
+#include "test_lernstand.moc"

@@ -4,6 +4,7 @@
 #include "screens/lernstand/lernstand_progress.h"
 #include "screens/lernstand/lernstand_round.h"
 #include "screens/lernstand/lernstand_store.h"
+#include "screens/lernstand/lernstand_window.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,6 +53,37 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
+QByteArray daysAgo(int days)
+{
+    return QDate::currentDate().addDays(-days).toString(Qt::ISODate).toLatin1();
+}
+
+// The board in `language` on row `row`, over a progress file of `lines`.
+struct Board : ScreenFixture<LernstandWindow>
+{
+    explicit Board(const QByteArray &lines, const QString &language = u"D"_s, int row = 7)
+        : ScreenFixture([&](WorkDir &dir) {
+              app().settings.sprache = language;
+              app().settings.malReihe = static_cast<qint16>(row);
+              if (!lines.isEmpty())
+                  writeFile(dir.path() + u"/DTA/Lernstand.txt"_s, kHeader + lines);
+          })
+    {
+    }
+    int level(int cell) const { return (*this)(u"Feld_%1"_s.arg(cell))->property("level").toInt(); }
+    QString shownTask() const
+    {
+        QWidget *task = (*this)(u"Aufgabe"_s);
+        return u"%1x%2"_s.arg(task->property("faktorA").toInt()).arg(task->property("faktorB").toInt());
+    }
+    void answer(int number) const
+    {
+        for (const QChar d : QString::number(number))
+            click(u"Rechner_"_s + d);
+        click(u"OKButton"_s);
+    }
+};
+
 } // namespace
 
 class TestLernstand : public QObject
@@ -70,6 +102,11 @@ private slots:
     void reading();
     void storeKeepsOnlyReadableFiles_data();
     void storeKeepsOnlyReadableFiles();
+
+    void boardShowsTheFile_data();
+    void boardShowsTheFile();
+    void practiceRound();
+    void nextDayTheTasksAreDue();
 };
 
 void TestLernstand::cells_data()
@@ -275,6 +312,88 @@ void TestLernstand::storeKeepsOnlyReadableFiles()
         if (kind == u"unreadable")
             QCOMPARE(after.size(), old.size());
     }
+}
+
+void TestLernstand::boardShowsTheFile_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("anzahl");
+    QTest::addColumn<QString>("name62");
+    QTest::addColumn<QString>("name26");
+    QTest::newRow("D") << u"D"_s << u"Das kann ich schon: 2 von 100"_s << u"3 mal 7: gewusst!"_s
+                       << u"7 mal 3: zuletzt falsch"_s;
+    QTest::newRow("E") << u"E"_s << u"I already know 2 of 100"_s << u"3 times 7: known!"_s
+                       << u"7 times 3: wrong the last time"_s;
+    QTest::newRow("I") << u"I"_s << u"Ne so già 2 su 100"_s << u"3 per 7: la so!"_s
+                       << u"7 per 3: sbagliato l'ultima volta"_s;
+}
+
+void TestLernstand::boardShowsTheFile()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, anzahl);
+    QFETCH(QString, name62);
+    QFETCH(QString, name26);
+    const Board b("3 7 5 0 3 + 2026-12-01\n7 3 1 1 0 - 2026-12-01\n1 1 2 0 2 + 2026-12-01\n"
+                  "2 1 1 0 1 + 2026-12-01\n10 10 4 0 9 + 2026-12-01\n",
+                  language);
+    QCOMPARE(b.text(u"Anzahl"_s), anzahl);
+    QCOMPARE(b(u"Feld_62"_s)->accessibleName(), name62);
+    QCOMPARE(b(u"Feld_26"_s)->accessibleName(), name26);
+    const QList<int> levels{b.level(0), b.level(1), b.level(2), b.level(26), b.level(62), b.level(99)};
+    QCOMPARE(levels, (QList<int>{3, 2, 0, 1, 4, 4}));
+    QCOMPARE(b.shownTask(), u"0x0"_s);
+}
+
+void TestLernstand::practiceRound()
+{
+    Board b({}, u"D"_s, 7);
+    b.click(u"UebenButton"_s);
+    QCOMPARE(b.shownTask(), u"1x7"_s);
+    b.sounds.clear();
+    b.click(u"Rechner_9"_s);
+    b.click(u"Radierer"_s);
+    QCOMPARE(b.text(u"Eingabe"_s), QString());
+    b.answer(7);
+    QCOMPARE(b.sounds.names(), (QStringList{u"sDrop1.wav"_s, u"sBang.wav"_s, u"sDrop1.wav"_s, u"sBoingLow.wav"_s}));
+    QCOMPARE(b.pic(u"SmileyFeld"_s), u"SmileyFroh.jpg"_s);
+    QCOMPARE(b.level(60), 2);
+    QCOMPARE(b.shownTask(), u"2x7"_s);
+    b.answer(15);
+    QCOMPARE(b.pic(u"SmileyFeld"_s), u"SmileyTraurig.jpg"_s);
+    QCOMPARE(b.level(61), 1);
+    for (int a = 3; a <= 10; ++a) {
+        QCOMPARE(b.shownTask(), u"%1x7"_s.arg(a));
+        b.answer(a * 7);
+    }
+    // The wrong one comes back last; then the round is over, with praise.
+    QCOMPARE(b.shownTask(), u"2x7"_s);
+    b.answer(14);
+    QCOMPARE(b.shownTask(), u"0x0"_s);
+    QVERIFY(b.text(u"TextFeld"_s).endsWith(u"Super gemacht! Die Runde ist geschafft."_s));
+    QCOMPARE(b.level(61), 2);
+    QCOMPARE(b.text(u"Anzahl"_s), u"Das kann ich schon: 0 von 100"_s);
+    QVERIFY(Store::flush());
+    const QByteArray today = daysAgo(0);
+    QCOMPARE(readFile(b.dir.path() + u"/DTA/Lernstand.txt"_s).split('\n').mid(1, 3),
+             (QList<QByteArray>{"1 7 1 0 1 + " + today, "2 7 1 1 1 + " + today, "3 7 1 0 1 + " + today}));
+}
+
+void TestLernstand::nextDayTheTasksAreDue()
+{
+    // Right on two days before: a third day makes 3 x 7 known.
+    const Board b("3 7 2 0 2 + " + daysAgo(1) + "\n4 7 1 0 1 + " + daysAgo(0) + '\n');
+    QCOMPARE(b.level(62), 3);
+    b.click(u"UebenButton"_s);
+    QCOMPARE(b.shownTask(), u"3x7"_s);
+    b.answer(21);
+    QCOMPARE(b.level(62), 4);
+    QCOMPARE(b.text(u"Anzahl"_s), u"Das kann ich schon: 1 von 100"_s);
+    // 4 x 7 was right today already: the new tasks of row 7 come next, without it.
+    QCOMPARE(b.shownTask(), u"1x7"_s);
+    b.answer(7);
+    b.answer(14);
+    QCOMPARE(b.shownTask(), u"5x7"_s);
 }
 
 QTEST_MAIN(TestLernstand)

@@ -91,8 +91,6 @@ class TestLernstand : public QObject
     Q_OBJECT
 
 private slots:
-    void cells_data();
-    void cells();
     void levels_data();
     void levels();
     void roundOrder_data();
@@ -108,27 +106,6 @@ private slots:
     void practiceRound();
     void nextDayTheTasksAreDue();
 };
-
-void TestLernstand::cells_data()
-{
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<int>("cell");
-    QTest::newRow("1 x 1") << 1 << 1 << 0;
-    QTest::newRow("10 x 1") << 10 << 1 << 9;
-    QTest::newRow("3 x 7") << 3 << 7 << 62;
-    QTest::newRow("7 x 3") << 7 << 3 << 26;
-    QTest::newRow("10 x 10") << 10 << 10 << 99;
-}
-
-void TestLernstand::cells()
-{
-    QFETCH(int, a);
-    QFETCH(int, b);
-    QFETCH(int, cell);
-    QCOMPARE(cellOf({a, b}), cell);
-    QVERIFY(taskOf(cell) == (Task{a, b}));
-}
 
 void TestLernstand::levels_data()
 {

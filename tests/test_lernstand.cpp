@@ -225,6 +225,10 @@ void TestLernstand::reading_data()
         << kHeader + good;
     QTest::newRow("second line for a task dropped")
         << QByteArray("# x\n3 7 4 1 2 + 2026-12-08\n3 7 9 9 0 - 2026-12-09\n") << kHeader + good;
+    // A kill while the file was overwritten in place leaves an old tail: its
+    // first line is cut, the rest are tasks the new content holds.
+    QTest::newRow("old tail after an overwrite")
+        << kHeader + good + "0 7 1 0 1 + 2026-12-01\n3 7 1 1 0 - 2026-12-01\n" << kHeader + good;
     QTest::newRow("binary") << QByteArray("\0\xff\xfe 3 7\n\x01", 9) << kHeader;
     QTest::newRow("read no further than 64 KiB")
         << kHeader + QByteArray(64 * 1024 - kHeader.size(), 'x') + '\n' + good << kHeader;

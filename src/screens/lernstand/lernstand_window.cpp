@@ -106,7 +106,6 @@ void LernstandWindow::buildLegend()
         cell->setObjectName(indexedName(u"Legende", level));
         setLook(cell, level);
         cell->setText(kLooks[static_cast<std::size_t>(level)].mark.toString());
-        m_legendCells.push_back(cell);
         QLabel *text = m_kit.addLabel({u"LegendeText", lay::kLegendTextLeft, top, lay::kLegendTextWidth, lay::kLegendCell}, 12);
         text->setObjectName(indexedName(u"LegendeText", level));
         text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

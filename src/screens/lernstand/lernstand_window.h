@@ -43,7 +43,6 @@ private:
     bool m_anyTyped = false;
 
     std::vector<QLabel *> m_cells;
-    std::vector<QLabel *> m_legendCells;
     QLabel *m_anzahl = nullptr;
     QLabel *m_aufgabe = nullptr;
     QLabel *m_eingabe = nullptr;

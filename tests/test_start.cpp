@@ -131,6 +131,7 @@ private slots:
 
     void controls_data();
     void controls();
+    void boardKeyCoversNothing();
     void tooltips_data();
     void tooltips();
     void languageKeys_data();
@@ -310,6 +311,16 @@ void TestStart::controls()
     QCOMPARE(f.window->size(), pixels(0, 0, 12300, 9585).size());
     checkControl(f(QString::fromUtf8(QTest::currentDataTag())));
     QVERIFY(f.sounds.names().isEmpty());
+}
+
+void TestStart::boardKeyCoversNothing()
+{
+    Start f;
+    const QRect key = f(u"LernstandButton"_s)->geometry();
+    // The sunken edge lies over the whole window and is no control.
+    for (const QWidget *w : f.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w->objectName() != u"LernstandButton" && w->geometry() != f.window->rect() && w->isVisibleTo(f.window.get()))
+            QVERIFY2(!w->geometry().intersects(key), qPrintable(w->objectName()));
 }
 
 // Exit, help, the six language keys, the three sign keys, the row text of the

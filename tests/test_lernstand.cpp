@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace mk;
@@ -220,6 +219,8 @@ void TestLernstand::reading()
     QCOMPARE(Progress::parse(file).format(), written);
 }
 
+// A link or a file without permission is refused as the settings file is
+// (SafeFile, tested with the settings); here: what the store does then.
 void TestLernstand::storeKeepsOnlyReadableFiles_data()
 {
     QTest::addColumn<QString>("kind");
@@ -227,10 +228,7 @@ void TestLernstand::storeKeepsOnlyReadableFiles_data()
     QTest::newRow("missing") << u"missing"_s << true;
     QTest::newRow("plain") << u"plain"_s << true;
     QTest::newRow("folder") << u"folder"_s << false;
-    QTest::newRow("link") << u"link"_s << false;
     QTest::newRow("FIFO") << u"fifo"_s << false;
-    if (::geteuid() != 0)
-        QTest::newRow("no permission") << u"unreadable"_s << false;
 }
 
 void TestLernstand::storeKeepsOnlyReadableFiles()
@@ -239,16 +237,13 @@ void TestLernstand::storeKeepsOnlyReadableFiles()
     QFETCH(bool, keeps);
     WorkDir dir;
     const QString path = app().dirs.iniDir + u"Lernstand.txt"_s;
-    const QByteArray old = kHeader + "3 7 4 1 2 + 2026-12-08\n";
-    if (kind == u"plain" || kind == u"unreadable")
-        QVERIFY(writeFile(path, old) && QFile::setPermissions(path, kind == u"plain" ? QFile::ReadOwner | QFile::WriteOwner : QFile::WriteOwner));
+    if (kind == u"plain")
+        QVERIFY(writeFile(path, kHeader + "3 7 4 1 2 + 2026-12-08\n"));
     if (kind == u"folder")
         QVERIFY(QDir().mkdir(path));
-    if (kind == u"link")
-        QVERIFY(writeFile(path + u".real"_s, old) && QFile::link(path + u".real"_s, path));
     if (kind == u"fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
-    const QFileInfo before(path);
+    const QDateTime before = QFileInfo(path).lastModified();
 
     Store store(app().dirs.iniDir);
     QCOMPARE(store.keeps(), keeps);
@@ -260,10 +255,8 @@ void TestLernstand::storeKeepsOnlyReadableFiles()
         // A new store reads what the last one wrote.
         QCOMPARE(Store(app().dirs.iniDir).progress().format(), readFile(path));
     } else {
-        const QFileInfo after(path);
-        QCOMPARE(after.lastModified(), before.lastModified());
-        QCOMPARE(after.isSymLink(), kind == u"link");
-        QCOMPARE(readFile(path + u".real"_s), kind == u"link" ? old : QByteArray("(none)"));
+        QCOMPARE(QFileInfo(path).lastModified(), before);
+        QCOMPARE(QFileInfo(path).isDir(), kind == u"folder");
     }
 }
 

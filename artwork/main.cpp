@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
 
     art::Pictures pictures;
     for (art::Pictures part : {art::startPictures(), art::ballsPictures(), art::calculatorPictures(),
-                               art::randomPictures(), art::seriesPictures()}) {
+                               art::randomPictures(), art::seriesPictures(), art::lernstandPictures()}) {
         std::move(part.begin(), part.end(), std::back_inserter(pictures));
     }
     for (const art::Picture &picture : pictures) {

@@ -10,6 +10,7 @@ Pictures ballsPictures();
 Pictures calculatorPictures();
 Pictures randomPictures();
 Pictures seriesPictures();
+Pictures lernstandPictures();
 
 // Pictures that more than one screen's artwork draws.
 QColor numberColour(int n);

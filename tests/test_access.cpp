@@ -2,6 +2,7 @@
 
 #include "screens/balls/balls_window.h"
 #include "screens/calculator/calculator_window.h"
+#include "screens/lernstand/lernstand_window.h"
 #include "screens/random/random_window.h"
 #include "screens/series/series_window.h"
 #include "screens/start/start_window.h"
@@ -43,6 +44,7 @@ const std::vector<std::pair<QString, Make>> &screens()
         {u"start"_s, make<StartWindow>()},   {u"balls"_s, make<BallsWindow>()},
         {u"series"_s, make<SeriesWindow>()}, {u"random"_s, make<RandomWindow>()},
         {u"calculator"_s, make<CalculatorWindow>()}, {u"links"_s, make<WeblinksWindow>()},
+        {u"lernstand"_s, make<LernstandWindow>()},
     };
     return list;
 }
@@ -187,7 +189,9 @@ void TestAccess::everyKeyHasItsName()
         }
         if (!w->toolTip().trimmed().isEmpty())
             QCOMPARE(name, w->toolTip().trimmed());
-        if (auto *label = qobject_cast<QLabel *>(w))
+        // A label reads out what it shows, unless it was given a name of its own
+        // (a cell of the board says its task and level, not its mark).
+        if (auto *label = qobject_cast<QLabel *>(w); label && label->accessibleName().isEmpty())
             QCOMPARE(name, label->text());
     }
     QVERIFY(keys >= 9);

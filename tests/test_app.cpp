@@ -61,13 +61,14 @@ QByteArray readFile(const QString &path)
 }
 
 // An installed data folder in miniature: one picture, two sounds, and a
-// settings file that must never reach a user.
+// settings file and a progress file that must never reach a user.
 QString makeData(const QString &root)
 {
     writeFile(root + u"/BTN/EndeButton_N.jpg"_s);
     writeFile(root + u"/DTA/sSlam.wav"_s);
     writeFile(root + u"/DTA/sGitarre"_s);
     writeFile(root + u"/DTA/1x1.ini"_s, "installed");
+    writeFile(root + u"/DTA/Lernstand.txt"_s, "installed");
     return root;
 }
 
@@ -180,8 +181,10 @@ void TestApp::firstStartLinksTheData()
     QVERIFY(!QFileInfo(user + u"/DTA"_s).isSymLink());
     QCOMPARE(linkTarget(user + u"/DTA/sSlam.wav"_s), data + u"/DTA/sSlam.wav"_s);
     QCOMPARE(linkTarget(user + u"/DTA/sGitarre"_s), data + u"/DTA/sGitarre"_s);
-    QVERIFY(!QFileInfo(user + u"/DTA/1x1.ini"_s).exists());
-    QVERIFY(!QFileInfo(user + u"/DTA/1x1.ini"_s).isSymLink());
+    for (const QString &own : {u"/DTA/1x1.ini"_s, u"/DTA/Lernstand.txt"_s}) {
+        QVERIFY(!QFileInfo(user + own).exists());
+        QVERIFY(!QFileInfo(user + own).isSymLink());
+    }
 }
 
 void TestApp::laterStartFollowsTheInstall()

@@ -5,6 +5,7 @@
 #include "screens/series/series_pass.h"
 #include "screens/series/series_window.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -175,6 +176,7 @@ private slots:
     void checkWithNothingTyped();
     void typingStopsAtThreeDigits();
     void rotateKey();
+    void checkedAnswersAreRecorded();
     void smallEraser();
     void bigEraser();
     void rowChoiceInThePass();
@@ -461,6 +463,25 @@ void TestSeries::rotateKey()
     QCOMPARE(s.tasks(), tasksOf(4, true));
     s.click(u"DrehPfeil"_s);
     QCOMPARE(s.tasks(), tasksOf(4));
+}
+
+void TestSeries::checkedAnswersAreRecorded()
+{
+    Window s(7);
+    s.click(u"AugeButton"_s);
+    s.typeDigits(u"14"_s);
+    s.click(u"OKButton"_s);
+    s.click(u"DrehPfeil"_s);
+    s.typeDigits(u"5"_s);
+    s.click(u"OKButton"_s);
+    s.click(u"AugeButton"_s);
+    QVERIFY(lernstand::Store::flush());
+    QFile file(s.dir.path() + u"/DTA/Lernstand.txt"_s);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    // The eye records nothing; 3 x 7 after the swap is the task 7 x 3.
+    const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toLatin1();
+    QCOMPARE(file.readAll(), "# Malkobold progress: first factor, second factor, right, wrong, days, last, date\n"
+                             "7 3 0 1 0 - " + today + "\n2 7 1 0 1 + " + today + "\n");
 }
 
 void TestSeries::smallEraser()

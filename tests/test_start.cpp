@@ -116,6 +116,7 @@ private slots:
 
     void controls_data();
     void controls();
+    void boardKeyCoversNothing();
     void tooltips_data();
     void tooltips();
     void languageKeys_data();
@@ -282,6 +283,7 @@ void TestStart::controls_data()
     controlRow(u"Image2_1"_s, pixels(3720, 3120, 855, 975), u"Digit02.jpg");
     controlRow(u"Image2_2"_s, pixels(9120, 3120, 855, 975), u"Digit03.jpg");
     controlRow(u"Würfel"_s, pixels(8760, 3840, 1335, 1215), u"Würfel0.jpg", u"Würfel1.jpg");
+    controlRow(u"LernstandButton"_s, pixels(4800, 2900, 3615, 690), u"Lernstand_normal.jpg", u"Lernstand_gedrückt.jpg");
 }
 
 void TestStart::controls()
@@ -292,8 +294,18 @@ void TestStart::controls()
     QVERIFY(f.sounds.names().isEmpty());
 }
 
+void TestStart::boardKeyCoversNothing()
+{
+    Start f;
+    const QRect key = f(u"LernstandButton"_s)->geometry();
+    // The sunken edge lies over the whole window and is no control.
+    for (const QWidget *w : f.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w->objectName() != u"LernstandButton" && w->geometry() != f.window->rect() && w->isVisibleTo(f.window.get()))
+            QVERIFY2(!w->geometry().intersects(key), qPrintable(w->objectName()));
+}
+
 // Exit, help, the six language keys, the three sign keys, the row text of the
-// number keys, chosen sign, series, balls, ear, web, calculator, die.
+// number keys, chosen sign, series, balls, ear, web, calculator, die, board.
 void TestStart::tooltips_data()
 {
     QTest::addColumn<QStringList>("tips");
@@ -302,34 +314,40 @@ void TestStart::tooltips_data()
         u" Français "_s, u" Nederlands "_s, u" Italiano "_s, u" X   Zeichen "_s, u" *   Zeichen "_s,
         u" ·   Zeichen "_s, u" Wähle Reihe "_s, u"Gewähltes Malzeichen "_s, u" In Reihe lernen "_s,
         u" Rechenschieber "_s, u" Ton Aus/Ein "_s, u" Webseiten "_s, u" Taschenrechner "_s,
-        u" Zufällige Aufgabe "_s};
+        u" Zufällige Aufgabe "_s,
+        u" Mein 1x1: was ich schon kann "_s};
     QTest::newRow("E") << QStringList{
         u" Exit program"_s, u" Help "_s, u" German "_s, u" English "_s, u" Spanish "_s, u" French "_s,
         u" Dutch "_s, u" Italian "_s, u" X   Character "_s, u" *   Character "_s, u" ·   Character "_s,
         u" Select Series"_s, u" Selected mark "_s, u" Learn in series "_s, u" Slide rule "_s,
-        u" Sound Off / On "_s, u" Websites "_s, u" Calculator "_s, u" Random task "_s};
+        u" Sound Off / On "_s, u" Websites "_s, u" Calculator "_s, u" Random task "_s,
+        u" My times table: what I know "_s};
     QTest::newRow("S") << QStringList{
         u" Salir del programa "_s, u" Ayuda "_s, u" Alemán "_s, u" Inglés "_s, u" Español "_s, u" Francés "_s,
         u" Holandés "_s, u" Italiano "_s, u" X  Carácter "_s, u" *  character "_s, u" ·  character "_s,
         u" Seleccionar serie"_s, u" Marca seleccionada "_s, u" Aprender en serie "_s,
         u" Regla de desplazamiento "_s, u" Sonido desactivado / encendido "_s, u" Sitios web "_s,
-        u" Calculadora "_s, u" Tarea aleatoria "_s};
+        u" Calculadora "_s, u" Tarea aleatoria "_s,
+        u" Mi tabla: lo que ya sé "_s};
     QTest::newRow("F") << QStringList{
         u" Quitter le programme "_s, u" Aide "_s, u" Allemand "_s, u" Anglais "_s, u" Espagnol "_s,
         u" Français"_s, u" Néerlandais "_s, u" Italien "_s, u"X  caractère"_s, u"*  caractère"_s,
         u"·  caractère"_s, u" Sélectionner la série "_s, u" Marque sélectionnée "_s, u" Apprendre en série "_s,
         u" Règle de diapositive "_s, u" Son désactivé / activé "_s, u" Sites Web "_s, u" Calculatrice "_s,
-        u" Tâche aléatoire "_s};
+        u" Tâche aléatoire "_s,
+        u" Ma table : ce que je sais "_s};
     QTest::newRow("NL") << QStringList{
         u" Exit-programma "_s, u" Help "_s, u" Duits "_s, u" Engels "_s, u" Spans "_s, u" Frans "_s,
         u" Nederlands "_s, u" Italiaans "_s, u" X   Character "_s, u" *  karakter "_s, u" ·  karakter "_s,
         u" Select Series"_s, u" Geselecteerd teken "_s, u" Leer in serie "_s, u" Rekeningsregel "_s,
-        u" Geluid uit / aan "_s, u" Websites "_s, u" Rekenmachine "_s, u" Willekeurige taak "_s};
+        u" Geluid uit / aan "_s, u" Websites "_s, u" Rekenmachine "_s, u" Willekeurige taak "_s,
+        u" Mijn tafels: wat ik al kan "_s};
     QTest::newRow("I") << QStringList{
         u" Exit program "_s, u" Aiuto "_s, u" Tedesco "_s, u" Inglese "_s, u" Spagnolo "_s, u" Francese "_s,
         u" Olandese "_s, u" Italiano "_s, u" X   character "_s, u" *  carattere "_s, u" ·   carattere "_s,
         u" Seleziona serie"_s, u" Segno selezionato "_s, u" Impara in serie "_s, u" Regola diapositiva "_s,
-        u" Audio disattivato / attivato "_s, u" Sito web "_s, u" Calcolatrice "_s, u" Attività casuale "_s};
+        u" Audio disattivato / attivato "_s, u" Sito web "_s, u" Calcolatrice "_s, u" Attività casuale "_s,
+        u" La mia tabellina: cosa so già "_s};
 }
 
 void TestStart::tooltips()
@@ -341,7 +359,7 @@ void TestStart::tooltips()
         keys << u"SprachTaste_%1"_s.arg(k);
     keys << u"MalX"_s << u"MalStern"_s << u"MalPunkt"_s << QString() << u"GewähltesMalzeichen"_s
          << u"MalZeichenWahl"_s << u"OKButton"_s << u"Audio"_s << u"WebTaste"_s << u"TRechnerButton"_s
-         << u"Würfel"_s;
+         << u"Würfel"_s << u"LernstandButton"_s;
     QCOMPARE(keys.size(), tips.size());
     QStringList expected;
     QStringList shown;
@@ -703,7 +721,7 @@ void TestStart::screensOpenModallyAndLeaveStartUnchanged()
     const QStringList before = snapshot();
     const std::pair<const char16_t *, const char16_t *> keys[] = {
         {u"OKButton", u"B1_KUGELN"}, {u"MalZeichenWahl", u"B2_REIHE"}, {u"TRechnerButton", u"B4_Taschenrechner"},
-        {u"Würfel", u"B3_ZUFALL"}};
+        {u"Würfel", u"B3_ZUFALL"}, {u"LernstandButton", u"B6_LERNSTAND"}};
     for (const auto &[key, screenName] : keys) {
         f->sounds.clear();
         bool startBlocked = false;

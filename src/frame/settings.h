@@ -20,6 +20,10 @@ struct Settings
 bool operator==(const Settings &a, const Settings &b);
 inline bool operator!=(const Settings &a, const Settings &b) { return !(a == b); }
 
+// The child's progress lies beside the settings file; like it, it is the
+// user's own, never installed and never linked to an installed one.
+inline constexpr char kProgressFileName[] = "Lernstand.txt";
+
 // "1x1.ini": eleven items, one a line, CR LF, Latin-1, read like a
 // sequential text reader (quoted or bare fields) and written back as such.
 namespace SettingsFile {

@@ -66,6 +66,12 @@ QString linkTo(const fs::path &target, const fs::path &link)
     return {};
 }
 
+// The settings and the progress: files of the user's own, never links.
+bool isUsersOwn(const fs::path &name)
+{
+    return name == SettingsFile::kFileName || name == kProgressFileName;
+}
+
 // A sound an update has dropped leaves a link to nowhere behind.
 void dropStaleLinks(const fs::path &userDta)
 {
@@ -75,7 +81,7 @@ void dropStaleLinks(const fs::path &userDta)
         const fs::path &link = entry.path();
         if (entry.is_symlink(ignored) && !fs::exists(link, ignored)
             && fs::read_symlink(link, ignored).filename() == link.filename()
-            && link.filename() != SettingsFile::kFileName)
+            && !isUsersOwn(link.filename()))
             fs::remove(link, ignored);
     }
 }
@@ -156,7 +162,7 @@ UserFolder prepareUserFolder(const QString &dataDir, const QString &userDir)
         for (const fs::directory_entry &entry : fs::directory_iterator(data / "DTA", error)) {
             std::error_code ignored;
             const fs::path name = entry.path().filename();
-            if (entry.is_regular_file(ignored) && name != SettingsFile::kFileName)
+            if (entry.is_regular_file(ignored) && !isUsersOwn(name))
                 note(linkTo(entry.path(), userDta / name));
         }
         if (error)

@@ -46,7 +46,7 @@ std::vector<PictureBox *> column(ScreenKit &kit, const std::array<Place, layout:
 
 } // namespace
 
-SeriesWindow::SeriesWindow(QWidget *parent) : Screen(parent, layout::kWindow)
+SeriesWindow::SeriesWindow(QWidget *parent) : Screen(parent, layout::kWindow), m_progress(app().dirs.iniDir)
 {
     buildControls();
     load();
@@ -148,6 +148,9 @@ void SeriesWindow::check()
 {
     playSoundFile(QStringLiteral("sBoingLow.wav"));
     const series::Check checked = m_pass.check();
+    // The task as it stands on the line, after any swap of the columns.
+    const int line = checked.step.task;
+    m_progress.record({m_pass.leftFactor(line), m_pass.rightFactor(line)}, checked.right, QDate::currentDate());
     // Then the eye key's whole reveal, its sound included.
     playSoundFile(QStringLiteral("sBoingHigh.wav"));
     showStep(checked.step);

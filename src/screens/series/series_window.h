@@ -4,6 +4,7 @@
 // by task, reveals each product with the eye, or types an answer and has it
 // checked with a happy or a sad face.
 
+#include "screens/lernstand/lernstand_store.h"
 #include "screens/series/series_pass.h"
 
 #include "frame/screen.h"
@@ -40,6 +41,8 @@ private:
     void showTyped();
 
     series::SeriesPass m_pass;
+    // Every checked answer counts on the board of known tasks.
+    lernstand::Store m_progress;
 
     std::vector<PictureBox *> m_links;
     std::vector<PictureBox *> m_rechts;

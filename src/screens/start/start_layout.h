@@ -52,6 +52,9 @@ inline constexpr KeyRow kMalZeichenWahl{{u"MalZeichenWahl", 3360, 4320, 1215, 85
     u"PButton_normal.jpg", u"PunktButton_gedrückt.jpg", Feedback::PictureAndCursor, &kSeriesTip};
 inline constexpr KeyRow kTRechnerButton{{u"TRechnerButton", 10680, 3360, 1215, 1335},
     u"Taschenrechner_normal.jpg", u"Taschenrechner_gedrückt.jpg", Feedback::PictureAndCursor, &kCalculatorTip};
+// Above the number keys, where the layout leaves room.
+inline constexpr KeyRow kLernstandButton{{u"LernstandButton", 4800, 2900, 3615, 690},
+    u"Lernstand_normal.jpg", u"Lernstand_gedrückt.jpg", Feedback::PictureAndCursor, &kLernstandTip};
 inline constexpr KeyRow kWuerfel{{u"Würfel", 8760, 3840, 1335, 1215},
     u"Würfel0.jpg", u"Würfel1.jpg", Feedback::PictureAndCursor, &kDieTip};
 

@@ -146,6 +146,16 @@ inline constexpr LangTexts kWebTip{{
     u" Sito web ",
 }};
 
+// The key to the board of known tasks.
+inline constexpr LangTexts kLernstandTip{{
+    u" Mein 1x1: was ich schon kann ",
+    u" My times table: what I know ",
+    u" Mi tabla: lo que ya sé ",
+    u" Ma table : ce que je sais ",
+    u" Mijn tafels: wat ik al kan ",
+    u" La mia tabellina: cosa so già ",
+}};
+
 inline constexpr LangTexts kCalculatorTip{{
     u" Taschenrechner ",
     u" Calculator ",

@@ -12,6 +12,7 @@
 
 #include "screens/balls/balls_window.h"
 #include "screens/calculator/calculator_window.h"
+#include "screens/lernstand/lernstand_window.h"
 #include "screens/random/random_window.h"
 #include "screens/series/series_window.h"
 
@@ -107,6 +108,10 @@ void StartWindow::buildControls()
     m_kit.addKey(layout::kWuerfel, [this] {
         playSoundFile(kDrop);
         openScreen<RandomWindow>();
+    });
+    m_kit.addKey(layout::kLernstandButton, [this] {
+        playSoundFile(kDrop);
+        openScreen<LernstandWindow>();
     });
 }
 

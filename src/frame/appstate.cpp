@@ -1,6 +1,6 @@
 #include "appstate.h"
 
-#include "settingswriter.h"
+#include "filewriter.h"
 
 #include <QCoreApplication>
 
@@ -61,25 +61,25 @@ void setDirectories(const QString &workingDir)
 void loadSettings()
 {
     // A write still on its way would otherwise be read as it was before.
-    SettingsWriter::flush();
+    FileWriter::flush();
     SettingsFile::load(app().dirs.iniDir, app().settings);
 }
 
 bool saveSettings()
 {
-    SettingsWriter::write(app().dirs.iniDir, app().settings);
-    return SettingsWriter::flush();
+    FileWriter::write(SettingsFile::path(app().dirs.iniDir), SettingsFile::format(app().settings));
+    return FileWriter::flush();
 }
 
 void changeSettings(const std::function<void(Settings &)> &change)
 {
     change(app().settings);
-    SettingsWriter::write(app().dirs.iniDir, app().settings);
+    FileWriter::write(SettingsFile::path(app().dirs.iniDir), SettingsFile::format(app().settings));
 }
 
 bool settingsWritten()
 {
-    return SettingsWriter::flush();
+    return FileWriter::flush();
 }
 
 std::optional<std::size_t> currentLanguage()

@@ -8,21 +8,11 @@
 
 namespace mk::lernstand {
 
-namespace {
-
-FileWriter &writer()
-{
-    static FileWriter instance;
-    return instance;
-}
-
-} // namespace
-
 Store::Store(const QString &iniDir)
     : m_path(iniDir + (iniDir.endsWith(u'/') ? QString() : QStringLiteral("/")) + QLatin1String(kProgressFileName))
 {
     // A write still on its way would otherwise be read as it was before.
-    writer().flush();
+    FileWriter::flush();
     QFile file;
     switch (SafeFile::openPlain(m_path, file)) {
     case SafeFile::Opened::Missing:
@@ -44,12 +34,12 @@ void Store::record(Task task, bool right, const QDate &today)
 {
     m_progress.answer(task, right, today);
     if (m_keeps)
-        writer().write(m_path, m_progress.format());
+        FileWriter::write(m_path, m_progress.format());
 }
 
 bool Store::flush()
 {
-    return writer().flush();
+    return FileWriter::flush();
 }
 
 } // namespace mk::lernstand

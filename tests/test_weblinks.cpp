@@ -3,6 +3,7 @@
 #include "frame/appstate.h"
 #include "testsupport.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTest>
 
@@ -10,8 +11,6 @@ using namespace Qt::StringLiterals;
 using namespace mk::test;
 
 namespace {
-
-const QString kHome = u"https://malkobold.example.org/"_s;
 
 QString entry(int i)
 {
@@ -111,16 +110,17 @@ void TestWeblinks::entriesShowAddressAndLanguages()
 {
     Page f(u"E"_s);
 
-    // Captions: the address, then the site's languages in brackets, the same in every language.
+    // Captions: a site's address, then its languages in brackets, the same in
+    // every language; the program's own pages say what opens, in English here.
     const QStringList captions{
-        kHome + u" (Deutsch)"_s,
-        kHome + u"about/ (Deutsch, English)"_s,
+        u"Malkobold: the page for parents (English)"_s,
+        u"About Malkobold and its pictures (Deutsch, English)"_s,
         u"https://gcompris.net/ (Deutsch, English, Español, Français, Nederlands, Italiano …)"_s,
         u"https://apps.kde.org/de/ktouch/ (Deutsch)"_s,
-        kHome + u"drawings/ (Deutsch)"_s,
+        u"Gallery: every picture of Malkobold (Deutsch, English)"_s,
         u"https://klexikon.zum.de/wiki/Schach (Deutsch)"_s,
         u"https://de.wikibooks.org/wiki/Musiklehre (Deutsch)"_s,
-        kHome + u"donate/ (Deutsch)"_s,
+        u"Support Malkobold: report problems, translate (Deutsch, English)"_s,
     };
     // Where the layout puts them, in pixels (15 twips each).
     const QList<QRect> places{
@@ -149,11 +149,12 @@ void TestWeblinks::hoverShowsAndKeepsTheDescription()
     hover(text1);
     QCOMPARE(text1->text(), typing);
 
-    // The page about the program's makers speaks German, then English.
+    // The page about the program speaks German, then English.
     hover(f(entry(1)));
     QCOMPARE(text1->text(),
-             u"Wer Malkobold gemalt und geschrieben hat, und mehr über die Bilder und die Kunst dahinter.\n\n"
-             u"Who drew and wrote Malkobold, and more about the pictures and the art behind them."_s);
+             u"Wer Malkobold gemacht hat, unter welcher Lizenz es frei ist und wie seine Bilder und Klänge "
+             u"entstehen.\n\nWho made Malkobold, under which licence it is free, and how its pictures and sounds "
+             u"are made."_s);
 
     // Every entry has a description of its own, whatever the language.
     QStringList seen;
@@ -176,15 +177,19 @@ void TestWeblinks::clickOpensTheAddressAndStays()
     BrowserCatcher browser;
     for (int i = 0; i < 8; ++i)
         f.click(entry(i));
+    // The program's own pages are files installed with it (test_pages looks closer).
+    const auto local = [&f](const QString &file) {
+        return QUrl::fromLocalFile(QFileInfo(f.dir.path() + u"/pages/"_s + file).canonicalFilePath());
+    };
     const QList<QUrl> expected{
-        QUrl(kHome),
-        QUrl(kHome + u"about/"_s),
+        local(u"de.html"_s),
+        local(u"about.html"_s),
         QUrl(u"https://gcompris.net/"_s),
         QUrl(u"https://apps.kde.org/de/ktouch/"_s),
-        QUrl(kHome + u"drawings/"_s),
+        local(u"pictures.html"_s),
         QUrl(u"https://klexikon.zum.de/wiki/Schach"_s),
         QUrl(u"https://de.wikibooks.org/wiki/Musiklehre"_s),
-        QUrl(kHome + u"donate/"_s),
+        local(u"support.html"_s),
     };
     QCOMPARE(browser.urls, expected);
     QCOMPARE(browser.waiting, QList<bool>(8, true));

@@ -50,15 +50,18 @@ private:
     std::shared_ptr<VoiceLog::Events> m_events;
 };
 
-const QStringList kBrowserSchemes{QStringLiteral("http"), QStringLiteral("https")};
+// The program's own pages open as local files.
+const QStringList kBrowserSchemes{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("file")};
 
 } // namespace
 
 WorkDir::WorkDir(Content content) : m_previous(QDir::currentPath())
 {
     const QDir root(m_dir.path());
-    if (content == Content::Full || content == Content::NoDta)
+    if (content == Content::Full || content == Content::NoDta) {
         QFile::link(kBuildDir + QStringLiteral("/BTN"), root.filePath(QStringLiteral("BTN")));
+        QFile::link(kBuildDir + QStringLiteral("/pages"), root.filePath(QStringLiteral("pages")));
+    }
     if (content == Content::Full || content == Content::NoBtn) {
         root.mkdir(QStringLiteral("DTA"));
         const QDir built(kBuildDir + QStringLiteral("/DTA"));

@@ -20,7 +20,7 @@
 
 namespace mk::test {
 
-// A fresh working directory holding the built BTN/ and DTA/ (DTA as a real
+// A fresh working directory holding the built BTN/, DTA/ and pages/ (DTA as a real
 // folder, so a test can put or remove its own 1x1.ini), made current and
 // taken as the program's folders. The shared state starts from scratch.
 class WorkDir

@@ -159,6 +159,9 @@ UserFolder prepareUserFolder(const QString &dataDir, const QString &userDir)
     } else {
         const fs::path data = toPath(dataDir);
         note(linkTo(data / "BTN", user / "BTN"));
+        // The pages for parents, where the install has them.
+        if (std::error_code ignored; fs::is_directory(data / "pages", ignored))
+            note(linkTo(data / "pages", user / "pages"));
         for (const fs::directory_entry &entry : fs::directory_iterator(data / "DTA", error)) {
             std::error_code ignored;
             const fs::path name = entry.path().filename();

@@ -21,7 +21,7 @@ QString defaultUserFolder();
 // (a build folder); empty when neither holds BTN/.
 QString installedDataFolder(const QString &executableDir);
 
-// Makes `userDir` if needed and links BTN/ and every installed sound into
+// Makes `userDir` if needed and links BTN/, pages/ and every installed sound into
 // it afresh on every start, so an update of the installed data shows up by
 // itself. Never touches a file of the user's own. When the folder cannot
 // be made or used, the program runs in `dataDir` instead.

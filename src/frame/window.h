@@ -30,11 +30,4 @@ void setThickBorder(QWidget *window);
 // cursor shown for as long as that takes.
 void openInBrowser(QWidget *window, const QString &address);
 
-// The program's home page (the project's one constant): the start screen's
-// web key opens it, and the links page lists pages below it.
-inline QString homePage()
-{
-    return QStringLiteral(MK_HOME_PAGE);
-}
-
 } // namespace mk

@@ -5,6 +5,7 @@
 
 #include "frame/appstate.h"
 #include "frame/names.h"
+#include "frame/pages.h"
 #include "frame/pictures.h"
 #include "frame/sound.h"
 #include "frame/version.h"

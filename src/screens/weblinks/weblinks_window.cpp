@@ -23,14 +23,18 @@ WeblinksWindow::WeblinksWindow(QWidget *parent) : Screen(parent, layout::kWindow
     m_text1 = m_kit.addLabel(layout::kText1, 13);
     m_kit.bindText(m_text1, &texts::kIntro);
 
-    const QString home = homePage();
     for (std::size_t i = 0; i < weblinks::kLinks.size(); ++i) {
         const weblinks::Link &link = weblinks::kLinks[i];
         const Place &place = layout::kWebadressen[i];
-        const QString address = weblinks::address(link, home);
-        KeyLabel *entry = m_kit.addKeyLabel(place, 11, [this, address] { openInBrowser(this, address); });
+        KeyLabel *entry = m_kit.addKeyLabel(place, 11, [this, &link] { openInBrowser(this, weblinks::address(link)); });
         entry->setObjectName(indexedName(place.name, static_cast<int>(i)));
-        entry->setText(weblinks::caption(link, home));
+        if (link.caption) {
+            // German stays for a language outside the six.
+            entry->setText(link.caption->front().toString());
+            m_kit.bindText(entry, link.caption);
+        } else {
+            entry->setText(weblinks::siteCaption(link));
+        }
         entry->setWordWrap(false);
         QFont font = entry->font();
         font.setUnderline(true);

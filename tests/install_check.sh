@@ -29,7 +29,8 @@ desktop=$share/applications/$app_id.desktop
 metainfo=$share/metainfo/$app_id.metainfo.xml
 
 for f in "$root/bin/malkobold" "$share/malkobold/BTN/EndeButton_N.jpg" "$share/malkobold/BTN/Hand1.ico" \
-         "$share/malkobold/DTA/sDrop1.wav" "$share/malkobold/DTA/sGitarre" "$desktop" "$metainfo"; do
+         "$share/malkobold/DTA/sDrop1.wav" "$share/malkobold/DTA/sGitarre" "$share/malkobold/pages/de.html" \
+         "$root/share/man/man1/malkobold.1" "$desktop" "$metainfo"; do
     [ -f "$f" ] || fail "not installed: ${f#"$root"/}"
 done
 [ ! -e "$share/malkobold/DTA/1x1.ini" ] || fail "a settings file was installed"
@@ -82,6 +83,7 @@ wait_for '[ -f "$user/DTA/1x1.ini" ]'
 stop
 [ "$(messages)" = 0 ] || { cat "$tmp/err" >&2; fail "complaints on a good first start"; }
 [ "$(readlink -f "$user/BTN")" = "$(readlink -f "$share/malkobold/BTN")" ] || fail "BTN is not the installed one"
+[ "$(readlink -f "$user/pages")" = "$(readlink -f "$share/malkobold/pages")" ] || fail "no link to the pages"
 [ "$(readlink -f "$user/DTA/sSlam.wav")" = "$(readlink -f "$share/malkobold/DTA/sSlam.wav")" ] || fail "no sSlam.wav link"
 expected=$'"[MalSymbol$]"\r\n"x"\r\n"[Sprache]"\r\n"D"\r\n"[Mal_Reihe]"\r\n1\r\n"[Audio]"\r\n0\r\n"[Farbe]"\r\n0\r'
 [ "$(tail -n +2 "$user/DTA/1x1.ini")" = "$expected" ] || fail "unexpected first settings file"

@@ -101,13 +101,6 @@ bool PictureSlot::set(const QString &file, QWidget *owner, bool repaint)
     return true;
 }
 
-void PictureSlot::clear(QWidget *owner)
-{
-    m_file.clear();
-    m_pixmap = QPixmap();
-    owner->update();
-}
-
 void PictureSlot::paint(QWidget *owner)
 {
     if (m_pixmap.isNull())

@@ -21,7 +21,6 @@ class PictureSlot
 public:
     const QString &file() const { return m_file; }
     bool set(const QString &file, QWidget *owner, bool repaint = true);
-    void clear(QWidget *owner);
     void paint(QWidget *owner);
 
     const QString &cursorFile() const { return m_cursorFile; }
@@ -70,7 +69,6 @@ public:
     QString picture() const { return m_slot.file(); }
     // A file that cannot be loaded leaves the picture as it was.
     bool setPicture(const QString &file) { return m_slot.set(file, this); }
-    void clearPicture() { m_slot.clear(this); }
     // As setPicture, but the caller repaints a region holding the box.
     bool setPictureUnpainted(const QString &file) { return m_slot.set(file, this, false); }
 
@@ -128,8 +126,6 @@ public:
                Feedback feedback = Feedback::PictureAndCursor);
 
     void setPictures(const QString &normal, const QString &pressed);
-    const QString &normalPicture() const { return m_normal; }
-    const QString &pressedPicture() const { return m_pressed; }
 
     QString picture() const { return m_slot.file(); }
     bool setPicture(const QString &file) { return m_slot.set(file, this); }

@@ -2,9 +2,9 @@
 
 #include "screens/balls/balls_texts.h"
 
-#include "frame/textfit.h"
 #include "frame/appstate.h"
 #include "frame/sound.h"
+#include "frame/textfit.h"
 
 #include <QFrame>
 #include <QLabel>

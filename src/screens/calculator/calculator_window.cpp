@@ -3,8 +3,8 @@
 #include "screens/calculator/calculator_layout.h"
 #include "screens/calculator/calculator_texts.h"
 
-#include "frame/textfit.h"
 #include "frame/appstate.h"
+#include "frame/textfit.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

@@ -3,9 +3,9 @@
 #include "screens/random/random_layout.h"
 #include "screens/random/random_texts.h"
 
-#include "frame/textfit.h"
 #include "frame/appstate.h"
 #include "frame/sound.h"
+#include "frame/textfit.h"
 
 #include <QFrame>
 #include <QLabel>

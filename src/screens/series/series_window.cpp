@@ -2,9 +2,9 @@
 
 #include "screens/series/series_layout.h"
 
-#include "frame/textfit.h"
 #include "frame/appstate.h"
 #include "frame/sound.h"
+#include "frame/textfit.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -5,7 +5,6 @@
 
 #include "frame/appstate.h"
 #include "frame/names.h"
-#include "frame/pages.h"
 #include "frame/pictures.h"
 #include "frame/sound.h"
 #include "frame/version.h"
@@ -16,6 +15,7 @@
 #include "screens/lernstand/lernstand_window.h"
 #include "screens/random/random_window.h"
 #include "screens/series/series_window.h"
+#include "screens/weblinks/weblinks_pages.h"
 
 #include <QDir>
 #include <QFrame>

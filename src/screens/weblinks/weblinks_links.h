@@ -2,7 +2,7 @@
 
 #include "screens/weblinks/weblinks_texts.h"
 
-#include "frame/pages.h"
+#include "screens/weblinks/weblinks_pages.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,6 +1,6 @@
-#include "pages.h"
+#include "weblinks_pages.h"
 
-#include "appstate.h"
+#include "frame/appstate.h"
 
 #include <QFileInfo>
 #include <QUrl>

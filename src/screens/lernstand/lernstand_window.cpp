@@ -37,8 +37,8 @@ void setLook(QLabel *label, int level)
 {
     const Look &look = kLooks[static_cast<std::size_t>(level)];
     QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, QColor(look.fill.red, look.fill.green, look.fill.blue));
-    pal.setColor(QPalette::WindowText, QColor(look.ink.red, look.ink.green, look.ink.blue));
+    pal.setColor(QPalette::Window, colours::toQColor(look.fill));
+    pal.setColor(QPalette::WindowText, colours::toQColor(look.ink));
     label->setPalette(pal);
     label->setProperty("level", level);
 }

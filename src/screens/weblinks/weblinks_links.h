@@ -1,8 +1,7 @@
 #pragma once
 
-#include "screens/weblinks/weblinks_texts.h"
-
 #include "screens/weblinks/weblinks_pages.h"
+#include "screens/weblinks/weblinks_texts.h"
 
 #include <QString>
 #include <QStringView>
